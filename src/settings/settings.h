@@ -1,0 +1,35 @@
+// The settings file tiklora.txt: one key, a TAB and a value per line.
+//
+// GET_PARAMS reads the file once at start-up and overwrites only the fields
+// whose keys it finds; WriteParams writes all ten lines when the user saves.
+// Neither knows anything of the console: they take the fields as plain
+// places and values.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+// Capacities of the text fields, terminating zero included.
+constexpr int deviceCapacity = 16;
+constexpr int saveCapacity = 64;
+constexpr int mapCapacity = 128;
+
+// Reads the whole of `stream` (any size), closes it, and stores the value of
+// every known key it finds into the matching field. Keys are the whole words
+// rate device bits tempo Hz atime save meter meas map, case-sensitive; other
+// words are passed over. A text value longer than its field is cut at the
+// field's capacity; a key with nothing after it leaves its field unchanged.
+// Reports nothing and has no failure: a stream that cannot be read reads as
+// empty.
+void GET_PARAMS(std::FILE* stream, uint32_t* rate, int32_t* bits,
+                char device[deviceCapacity], float* tempo, float* Hz,
+                float* atime, int32_t* meter, int32_t* meas,
+                char save[saveCapacity], char map[mapCapacity]);
+
+// Writes the ten settings to tiklora.txt in the current directory (created or
+// emptied) and prints "Saved Settings". Returns true when the file was
+// written, flushed and closed. On any failure it prints one line with the
+// system's error text instead, prints no "Saved Settings", and returns false.
+bool WriteParams(const char* device, uint32_t rate, float Hz, int32_t bits,
+                 float tempo, int32_t meter, int32_t meas, float atime,
+                 const char* save, const char* map);

@@ -1,0 +1,54 @@
+// The click: additive synthesis of a short burst and its packing into
+// little-endian sample bytes.
+//
+// build_click() is what the command loop calls on every pass: it derives the
+// click's shape from the current settings, synthesises it with GEN_CLICK into
+// 64-bit accumulators on the 24-bit scale and packs them with NUM24_TO_CHAR
+// (24 bits) or NUM24_TO_CHAR16 (16 bits). The lower-level routines are
+// exposed for tests and for anyone needing the raw accumulators.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// Harmonics and periods of a click before any lowering.
+constexpr int32_t fullHarmonicCount = 8;
+constexpr int32_t fullPeriodCount = 3;
+
+// The shape of the click for one rebuild.
+struct ClickShape {
+    int32_t harmonicCount;  // harmonics synthesised (0 or less: silent)
+    int32_t periodCount;    // periods of each harmonic (0: empty click)
+    int64_t basePeriod;     // samples per period of Hz, truncated
+    int64_t clickLength;    // periodCount x basePeriod, always below rate
+};
+
+// Derives the shape afresh from 8 harmonics and 3 periods for `rate` and
+// `Hz`. Prints "The frequency chosen is too low for this tempo!" as a line
+// when the period count falls to 0. A rate of 0 or a frequency that is not a
+// positive finite number, or one so small that rate / Hz reaches 2^61, gives
+// an empty shape (clickLength 0) without a message.
+ClickShape click_shape(uint32_t rate, float Hz);
+
+// Sets accumulators 0 .. length-1 of `samples` to the click: `harmonics`
+// harmonics of F Hz, `periods` periods each, amplitudes halving per harmonic
+// and per period. Never writes at or past `length`. Writes one newline to
+// standard output when it ends, whether or not it synthesised anything.
+void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
+               uint32_t rate, int64_t length);
+
+// Packs `count` accumulators into 3 bytes each (bits 0-7, 8-15, 16-23 of the
+// two's complement). Each negative accumulator is replaced by its ones'
+// complement. A count of 0 or less writes nothing.
+void NUM24_TO_CHAR(int64_t* samples, int8_t* bytes, int64_t count);
+
+// Packs `count` accumulators into 2 bytes each (bits 8-15, 16-23): the
+// 24-bit value shifted right by 8 with the sign kept. Consumes its input as
+// NUM24_TO_CHAR does.
+void NUM24_TO_CHAR16(int64_t* samples, int8_t* bytes, int64_t count);
+
+// One rebuild of the click for the current settings: returns the packed
+// click, clickLength x (3 at 24 bits, 2 at 16 bits) bytes; the length in
+// samples is the returned size divided by that. Prints GEN_CLICK's newline
+// (and the too-low message when it applies).
+std::vector<int8_t> build_click(uint32_t rate, float Hz, int32_t bits);

@@ -1,0 +1,30 @@
+// The tempo map: a plain-text file of `tmap` lines, each giving one
+// section's tempo, beats per measure and number of measures.
+//
+// read_tempo_map() is what `rtm` and `ptm` call: it reads the named file,
+// prints its two progress lines and returns the sections in file order, or
+// ends the process with a message. parse_tempo_map_text() is the pure
+// tokenising parser underneath, for tests and fuzzing.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+// One section of the map.
+struct TempoMapEntry {
+    float tempo;    // beats per minute
+    int32_t meter;  // beats per measure
+    int32_t meas;   // measures in the section
+};
+
+// Splits `text` (NUL-terminated, modified in place) into tokens and returns
+// one entry per `keyword` token, in order. Missing trailing fields are 0.
+// Returns an empty table when the text holds no entry. Prints nothing.
+std::vector<TempoMapEntry> parse_tempo_map_text(char* text, const char* keyword);
+
+// Reads the file `name` whole, prints "Parsing tmap file.." and
+// "Found %i map entries.\n", and returns its entries (at least one).
+// A file that cannot be opened or read: prints "The requested filename does
+// not exist!" and exits with status 2. No entries: prints "Could not find
+// tempo entries in map file." and exits with status 2.
+std::vector<TempoMapEntry> read_tempo_map(const char* name, const char* keyword);
