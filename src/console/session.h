@@ -1,0 +1,56 @@
+// The program's state and its two phases: start-up and the command loop.
+//
+// main() holds one Session for the whole run and hands it to start_up(),
+// then to run_command_loop(). Everything the other modules need is passed
+// to them from here as arguments; nothing else keeps state.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "console/input.h"
+#include "settings/settings.h"
+#include "tempomap/tempomap.h"
+
+// The ten user settings, with their defaults.
+struct UserSettings {
+    uint32_t rate = 44100;
+    int32_t bits = 24;
+    char device[deviceCapacity] = "default";
+    float tempo = 120.0f;
+    float Hz = 60.0f;
+    float atime = 10.0f;
+    int32_t meter = 4;
+    int32_t meas = 48;
+    char save[saveCapacity] = "click.wav";
+    char map[mapCapacity] = "tmap.txt";
+};
+
+// Highest sample rate accepted; a higher one (from the prompt or the
+// settings file) is refused and 44100 Hz used instead, so that no click or
+// beat buffer grows past a few megabytes.
+constexpr uint32_t maxRate = 768000;
+
+struct Session {
+    UserSettings settings;
+    float trackSeconds = 0.0f;     // length of a `w` track in seconds
+    int32_t bytesPerSample = 3;    // 3 at 24 bits, 2 at 16 bits
+    int8_t silenceFrame[3] = {0, 0, 0};
+    const char* tempoMapKeyword = "tmap";
+    std::vector<TempoMapEntry> tempoMap;
+    Input in;
+};
+
+// Prints the banner, loads tiklora.txt or asks for sample rate and bit
+// depth, and prepares the derived values; prints "ready". The sample-rate
+// answer 0 ends the process with status 2.
+void start_up(Session* session);
+
+// Runs the menu and its commands until `x`, the end of the input or a fatal
+// error ends the process. Never returns.
+[[noreturn]] void run_command_loop(Session* session);
+
+// trackSeconds as start-up computes it (single precision) and as the
+// commands t, b and m recompute it (double precision, rounded to float).
+float track_seconds_at_start(const UserSettings& s);
+float track_seconds_updated(const UserSettings& s);

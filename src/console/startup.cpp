@@ -1,0 +1,83 @@
+// Start-up: banner, settings file or first-run prompts, derived values.
+#include <cstdio>
+
+#include "common/fatal.h"
+#include "console/session.h"
+#include "settings/settings.h"
+
+// meter x meas as a signed 32-bit product (wrapping, never undefined).
+static int32_t beats_in_track(const UserSettings& s)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(s.meter) * static_cast<uint32_t>(s.meas));
+}
+
+float track_seconds_at_start(const UserSettings& s)
+{
+    return static_cast<float>(beats_in_track(s)) / (s.tempo / 60.0f);
+}
+
+float track_seconds_updated(const UserSettings& s)
+{
+    return static_cast<float>(static_cast<double>(static_cast<float>(beats_in_track(s))) *
+                              (60.0 / static_cast<double>(s.tempo)));
+}
+
+// A rate beyond the limit would make the click and beat buffers enormous.
+static void refuse_absurd_rate(UserSettings* s)
+{
+    if (s->rate <= maxRate) return;
+    std::printf("Sample rate %u Hz is above the limit of %u Hz; using 44100 Hz.\n", s->rate, maxRate);
+    s->rate = 44100;
+}
+
+static void load_settings(Session* session, std::FILE* file)
+{
+    UserSettings* s = &session->settings;
+    GET_PARAMS(file, &s->rate, &s->bits, s->device, &s->tempo, &s->Hz, &s->atime,
+               &s->meter, &s->meas, s->save, s->map);
+    // Only 16 and 24 bits have a sample layout; any other depth is taken as
+    // 24 bits, as the first-run prompt does.
+    if (s->bits != 16) s->bits = 24;
+    refuse_absurd_rate(s);
+    std::puts("Settings Loaded");
+    session->trackSeconds = track_seconds_at_start(*s);
+    std::puts("-------------------------");
+    std::printf("rate: %i\tbits: %i\tdevice: %s\n", static_cast<int>(s->rate), s->bits, s->device);
+    std::printf("meter: %i\tmeas: %i\tatime: %.1f\n", s->meter, s->meas, s->atime);
+    std::printf("Hz: %.2f\tsave: %s\ttmap: %s\n", s->Hz, s->save, s->map);
+    std::puts("-------------------------");
+}
+
+static void ask_rate_and_depth(Session* session)
+{
+    UserSettings* s = &session->settings;
+    std::puts("\nEnter sample rate or");
+    std::puts("0 = exit, 1 = 44100,  2 = 48000,  3 = 88200,  4 = 96000");
+    uint32_t answer = s->rate;
+    if (read_int(&session->in, &answer)) {
+        static const uint32_t presets[] = {0, 44100, 48000, 88200, 96000};
+        if (answer == 0) die(2, nullptr, nullptr);
+        s->rate = answer <= 4 ? presets[answer] : answer;
+        refuse_absurd_rate(s);
+    }
+    std::puts("\nChoose Bit Depth (1 = 16 bits, 2 = 24 bits)");
+    uint32_t depth = 0;
+    bool read = read_int(&session->in, &depth);
+    s->bits = read && depth == 1 ? 16 : 24;
+    session->trackSeconds = track_seconds_at_start(*s);
+}
+
+void start_up(Session* session)
+{
+    session->settings = UserSettings();
+    std::puts("\nTikvane v. 1.023 (m) by Velmorad\n");
+    std::puts("Checking for tiklora.txt file...");
+    std::FILE* file = std::fopen("tiklora.txt", "r");
+    if (file)
+        load_settings(session, file);
+    else
+        ask_rate_and_depth(session);
+    session->bytesPerSample = session->settings.bits == 24 ? 3 : 2;
+    for (int8_t& b : session->silenceFrame) b = 0;
+    std::puts("ready");
+}

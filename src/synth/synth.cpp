@@ -1,0 +1,123 @@
+// Additive synthesis of the click and its packing into sample bytes.
+#include "synth/synth.h"
+
+#include <cmath>
+#include <cstdio>
+
+// T(c) of the harmonic lowering: is 2^(c-1) x Hz, truncated, above half the
+// sample rate? A product too large for 64 bits is above any rate.
+static bool octave_above_nyquist(int32_t c, float Hz, uint32_t rate)
+{
+    double product = std::pow(2.0, c - 1) * static_cast<double>(Hz);
+    if (product >= 9223372036854775807.0) return true;
+    return static_cast<double>(static_cast<int64_t>(product)) > 0.5 * static_cast<double>(rate);
+}
+
+ClickShape click_shape(uint32_t rate, float Hz)
+{
+    ClickShape shape = {fullHarmonicCount, fullPeriodCount, 0, 0};
+    float base = static_cast<float>(rate) / Hz;
+    // A rate of 0, a frequency that is not a positive finite number, or one
+    // whose period does not fit the 64-bit length arithmetic: an empty click.
+    if (rate == 0 || !std::isfinite(Hz) || !(Hz > 0.0f) || !(base < 2305843009213693952.0f)) {
+        shape.periodCount = 0;
+        return shape;
+    }
+    shape.basePeriod = static_cast<int64_t>(base);
+
+    // Both counts start afresh from 8 and 3 on every rebuild, so the click
+    // depends only on the settings as they now stand.
+    while (octave_above_nyquist(shape.harmonicCount, Hz, rate)) shape.harmonicCount--;
+
+    int64_t length = shape.periodCount * shape.basePeriod;
+    while (length >= static_cast<int64_t>(rate)) {
+        shape.periodCount--;
+        length = shape.periodCount * shape.basePeriod;
+        if (shape.periodCount == 0) std::puts("The frequency chosen is too low for this tempo!");
+    }
+    shape.clickLength = length;
+    return shape;
+}
+
+void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
+               uint32_t rate, int64_t length)
+{
+    for (int64_t i = 0; i < length; i++) samples[i] = 0;
+    if (harmonics > 0 && periods > 0) {
+        const float R = static_cast<float>(rate);
+        int64_t f = F;
+        for (int32_t k = 1; k <= harmonics; k++, f += F) {
+            const float omega = static_cast<float>(
+                static_cast<double>(static_cast<float>(f)) * 6.283185307179586 / static_cast<double>(R));
+            const int64_t s = f > 0 ? static_cast<int64_t>(R / static_cast<float>(f)) : 0;
+            int64_t i = 0;
+            for (int32_t p = 1; p <= periods; p++) {
+                const float a = static_cast<float>(12582912.0 * std::pow(0.5, k) * std::pow(0.5, p));
+                // A fractional Hz makes a harmonic longer than the click:
+                // it is cut at the click's end.
+                const int64_t end = p * s < length ? p * s : length;
+                for (; i < end; i++) {
+                    const float sample = static_cast<float>(samples[i]) + std::sin(static_cast<float>(i) * omega) * a;
+                    samples[i] = static_cast<int64_t>(sample);
+                }
+            }
+        }
+    }
+    std::putchar('\n');
+}
+
+// Replaces a negative accumulator by its ones' complement and returns the
+// value whose bytes are stored: the complement, or the value itself.
+static uint64_t magnitude_bits(int64_t* sample, bool* negative)
+{
+    *negative = *sample < 0;
+    if (*negative) *sample = ~*sample;
+    return static_cast<uint64_t>(*sample);
+}
+
+static int8_t byte_of(uint64_t w, int shift, bool negative)
+{
+    uint8_t b = static_cast<uint8_t>(w >> shift);
+    return static_cast<int8_t>(negative ? static_cast<uint8_t>(~b) : b);
+}
+
+void NUM24_TO_CHAR(int64_t* samples, int8_t* bytes, int64_t count)
+{
+    for (int64_t n = 0; n < count; n++) {
+        bool negative;
+        uint64_t w = magnitude_bits(&samples[n], &negative);
+        *bytes++ = byte_of(w, 0, negative);
+        *bytes++ = byte_of(w, 8, negative);
+        *bytes++ = byte_of(w, 16, negative);
+    }
+}
+
+void NUM24_TO_CHAR16(int64_t* samples, int8_t* bytes, int64_t count)
+{
+    for (int64_t n = 0; n < count; n++) {
+        bool negative;
+        uint64_t w = magnitude_bits(&samples[n], &negative);
+        *bytes++ = byte_of(w, 8, negative);
+        *bytes++ = byte_of(w, 16, negative);
+    }
+}
+
+std::vector<int8_t> build_click(uint32_t rate, float Hz, int32_t bits)
+{
+    const ClickShape shape = click_shape(rate, Hz);
+    const int64_t length = shape.clickLength;
+    const int32_t bytesPerSample = bits == 16 ? 2 : 3;
+    std::vector<int64_t> samples(static_cast<size_t>(length));
+    std::vector<int8_t> bytes(static_cast<size_t>(length * bytesPerSample));
+    // The generator works with the whole-number part of Hz. A non-empty
+    // click has 0 < Hz <= rate; a value beyond 32 bits then has no harmonic
+    // left to synthesise.
+    int32_t F = 0;
+    if (length > 0) F = Hz < 2147483647.0f ? static_cast<int32_t>(Hz) : 2147483647;
+    GEN_CLICK(samples.data(), F, shape.periodCount, shape.harmonicCount, rate, length);
+    if (bits == 16)
+        NUM24_TO_CHAR16(samples.data(), bytes.data(), length);
+    else
+        NUM24_TO_CHAR(samples.data(), bytes.data(), length);
+    return bytes;
+}
