@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds tikvane and its tests twice, plainly and under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs the whole suite on both builds.
+# Installs what the build and the tests need. Exits non-zero on any failure.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/need-packages.sh" cmake g++ make libasound2-dev libgtest-dev googletest \
+  sox alsa-utils
+jobs=$(nproc)
+
+echo "== plain build"
+cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$top/build" -j"$jobs"
+ctest --test-dir "$top/build" --output-on-failure -j"$jobs"
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
+cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DTIKVANE_SANITIZE=ON >/dev/null
+cmake --build "$top/build-asan" -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$top/build-asan" --output-on-failure -j"$jobs"
