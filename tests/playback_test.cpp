@@ -1,7 +1,8 @@
 // Playback through the real libasound: each test gets a HOME whose
 // .asoundrc defines `cap`, alsa-lib's file plugin over the null PCM, which
-// appends every frame it is given to capture.raw through a pipe. The
-// playback runs in a child process (so that ALSA reads that HOME and a
+// appends every frame it is given to capture.raw through a pipe. Either the
+// real program plays (driven through its standard input), or the playback
+// functions run in a child process (so that ALSA reads that HOME and a
 // fatal exit can be observed); the test then compares the exact bytes that
 // reached the device and the exact lines printed.
 #include <gtest/gtest.h>
@@ -118,35 +119,6 @@ testing::AssertionResult same_stream(const std::string& actual, const std::strin
 
 const int8_t silence[3] = {0, 0, 0};
 
-TEST(Audition, TheDefaultPlays430PeriodsOfTheBeatAndMeasures1To5)
-{
-    Device dev;
-    const std::string click = bytes_of(build_click(44100, 60.0f, 24));
-    ASSERT_EQ(click.size(), 2205u * 3);
-    const RunResult r = in_child(dev, [&] {
-        audition(reinterpret_cast<const int8_t*>(click.data()), 2205, silence, 3, 44100, 120.0f,
-                 10.0f, 4, "cap", 24);
-    });
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, measure_lines(1, 5));
-    EXPECT_TRUE(same_stream(dev.captured(), repeated(beat_of(click, 3, 22050), 3, 440320)));
-}
-
-TEST(Audition, At48000HzAnd16BitsTheBeatIs22499TwoByteFrames)
-{
-    Device dev;
-    const std::string click = bytes_of(build_click(48000, 60.0f, 16));
-    ASSERT_EQ(click.size(), 2400u * 2);
-    const RunResult r = in_child(dev, [&] {
-        audition(reinterpret_cast<const int8_t*>(click.data()), 2400, silence, 2, 48000, 128.0f,
-                 10.0f, 4, "cap", 16);
-    });
-    EXPECT_EQ(r.status, 0) << r.err;
-    // 480000 frames requested: 468 periods; 21 beats end inside them.
-    EXPECT_EQ(r.out, measure_lines(1, 6));
-    EXPECT_TRUE(same_stream(dev.captured(), repeated(beat_of(click, 2, 22499), 2, 468 * 1024)));
-}
-
 TEST(Audition, AnEmptyClickPlaysSilenceAndStillCountsMeasures)
 {
     Device dev;
@@ -171,20 +143,6 @@ TEST(Audition, AClickLongerThanTheBeatIsCutAtEveryBeatsEnd)
     // 43 periods = 44032 frames: 24 beats end, measures 1 to 9.
     EXPECT_EQ(r.out, measure_lines(1, 9));
     EXPECT_TRUE(same_stream(dev.captured(), repeated(click.substr(0, 1764 * 3), 3, 43 * 1024)));
-}
-
-TEST(Audition, OfZeroSecondsOpensTheDeviceButPlaysNothing)
-{
-    Device dev;
-    const std::string click = bytes_of(build_click(44100, 60.0f, 24));
-    const RunResult r = in_child(dev, [&] {
-        audition(reinterpret_cast<const int8_t*>(click.data()), 2205, silence, 3, 44100, 120.0f,
-                 0.0f, 4, "cap", 24);
-    });
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, measure_lines(1, 1));
-    EXPECT_TRUE(dev.opened());
-    EXPECT_EQ(dev.captured(), "");
 }
 
 TEST(Audition, RefusesATempoThatGivesLessThanOneSamplePerBeat)
@@ -219,23 +177,6 @@ TEST(Audition, RefusesATempoThatGivesLessThanOneSamplePerBeat)
     // 2205 frames requested: 2 periods, 2048 one-frame beats, 512 measures.
     EXPECT_EQ(r.out, measure_lines(1, 513));
     EXPECT_TRUE(same_stream(dev.captured(), repeated(click.substr(0, 3), 3, 2048)));
-}
-
-TEST(TempoMapPlayback, TheHelpExamplePlaysBothSectionsWith48And16MeasureLines)
-{
-    Device dev;
-    const std::string click = bytes_of(build_click(44100, 60.0f, 24));
-    const std::vector<TempoMapEntry> map = {{120.0f, 4, 48}, {160.0f, 3, 16}};
-    const RunResult r = in_child(dev, [&] {
-        play_tempo_map(map, reinterpret_cast<const int8_t*>(click.data()), 2205, silence, 3, 44100,
-                       "cap", 24);
-    });
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "\nPlaying section  1 \n\n" + measure_lines(1, 48) +
-                         "\nPlaying section  2 \n\n" + measure_lines(1, 16));
-    // 4233600 frames give 4134 periods; 793800 (not 48 x 16537) give 775.
-    EXPECT_TRUE(same_stream(dev.captured(), repeated(beat_of(click, 3, 22050), 3, 4134 * 1024) +
-                                                repeated(beat_of(click, 3, 16537), 3, 775 * 1024)));
 }
 
 TEST(TempoMapPlayback, UsesTheDoublePrecisionBeatAt48000HzAnd128Bpm)
@@ -381,20 +322,6 @@ TEST(Play, RefusesAnEmptyBeatOrAnUnknownDepthWithoutOpeningTheDevice)
     }
 }
 
-TEST(PlaybackDevice, ANameThatDoesNotExistEndsWithStatus1AndTheLibrarysText)
-{
-    Device dev;
-    const RunResult r = in_child(dev, [&] {
-        audition(nullptr, 0, silence, 3, 44100, 120.0f, 10.0f, 4, "nosuchpcm", 24);
-        std::puts("returned");
-    });
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
-    const std::string message = "unable to open pcm device: No such file or directory\n";
-    ASSERT_GE(r.err.size(), message.size()) << r.err;
-    EXPECT_EQ(r.err.substr(r.err.size() - message.size()), message);
-}
-
 TEST(PlaybackDevice, ADeviceThatRefusesTheFormatEndsWithStatus1)
 {
     Device dev;
@@ -405,6 +332,90 @@ TEST(PlaybackDevice, ADeviceThatRefusesTheFormatEndsWithStatus1)
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "\nPlaying section  1 \n\n");
     EXPECT_EQ(r.err, "unable to set playback format: Invalid argument\n");
+}
+
+// The real program: first-run answers, `o` to pick the capture device, then
+// the playing command; `x` ends it with status 2.
+const std::string tick = "\n";  // the line the click rebuild prints
+
+MenuValues on_capture()
+{
+    MenuValues v;
+    v.device = "cap";
+    return v;
+}
+
+std::string pick_capture()
+{
+    return "Enter new playback device name.\n" + tick + menu(on_capture());
+}
+
+TEST(PlaybackSession, TheDefaultAuditionReachesTheDeviceAndTheMenuFollows)
+{
+    Device dev;
+    const RunResult r = run_tikvane(dev.home.path, "1\n2\no\ncap\na\nx\n");
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(r.out, first_run_text() + menu() + pick_capture() + tick + measure_lines(1, 5) +
+                         menu(on_capture()));
+    const std::string click = bytes_of(build_click(44100, 60.0f, 24));
+    EXPECT_TRUE(same_stream(dev.captured(), repeated(beat_of(click, 3, 22050), 3, 440320)));
+}
+
+TEST(PlaybackSession, AnAuditionAt48000HzAnd16BitsAt128Bpm)
+{
+    Device dev;
+    const RunResult r = run_tikvane(dev.home.path, "2\n1\no\ncap\nt\n128\na\nx\n");
+    EXPECT_EQ(r.status, 2) << r.err;
+    MenuValues v = on_capture();
+    v.tempo = 128.0f;
+    EXPECT_EQ(r.out, first_run_text() + menu() + pick_capture() +
+                         "Enter tempo in beats per minute\n" + tick + menu(v) + tick +
+                         measure_lines(1, 6) + menu(v));
+    const std::string click = bytes_of(build_click(48000, 60.0f, 16));
+    EXPECT_TRUE(same_stream(dev.captured(), repeated(beat_of(click, 2, 22499), 2, 468 * 1024)));
+}
+
+TEST(PlaybackSession, AZeroSecondAuditionPrintsTheFirstMeasureOnly)
+{
+    Device dev;
+    const RunResult r = run_tikvane(dev.home.path, "1\n2\no\ncap\nal\n0\na\nx\n");
+    EXPECT_EQ(r.status, 2) << r.err;
+    MenuValues v = on_capture();
+    v.atime = 0.0f;
+    EXPECT_EQ(r.out, first_run_text() + menu() + pick_capture() +
+                         "\nEnter audition length in seconds\n" + tick + menu(v) + tick +
+                         measure_lines(1, 1) + menu(v));
+    EXPECT_TRUE(dev.opened());
+    EXPECT_EQ(dev.captured(), "");
+}
+
+TEST(PlaybackSession, TheHelpExampleMapPlaysBothSectionsAndKeepsTheSettings)
+{
+    Device dev;
+    write_file(dev.home.file("tmap.txt"), "tmap\t120\t4\t48\ntmap\t160\t3\t16\n");
+    const RunResult r = run_tikvane(dev.home.path, "1\n2\no\ncap\nptm\nx\n");
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_EQ(r.out, first_run_text() + menu() + pick_capture() + tick +
+                         "Parsing tmap file..\nFound 2 map entries.\n" +
+                         "\nPlaying section  1 \n\n" + measure_lines(1, 48) +
+                         "\nPlaying section  2 \n\n" + measure_lines(1, 16) + menu(on_capture()));
+    const std::string click = bytes_of(build_click(44100, 60.0f, 24));
+    EXPECT_TRUE(same_stream(dev.captured(), repeated(beat_of(click, 3, 22050), 3, 4134 * 1024) +
+                                                repeated(beat_of(click, 3, 16537), 3, 775 * 1024)));
+}
+
+TEST(PlaybackSession, AnUnknownDeviceEndsTheProgramWithStatus1)
+{
+    Device dev;
+    const RunResult r = run_tikvane(dev.home.path, "1\n2\no\nnosuchpcm\na\nx\n");
+    EXPECT_EQ(r.status, 1);
+    MenuValues v;
+    v.device = "nosuchpcm";
+    EXPECT_EQ(r.out, first_run_text() + menu() + "Enter new playback device name.\n" + tick +
+                         menu(v) + tick);
+    const std::string message = "unable to open pcm device: No such file or directory\n";
+    ASSERT_GE(r.err.size(), message.size()) << r.err;
+    EXPECT_EQ(r.err.substr(r.err.size() - message.size()), message);
 }
 
 }  // namespace
