@@ -23,6 +23,9 @@
 
 namespace {
 
+// The period asked of the device; the buffer holds two of them.
+constexpr int64_t requestedPeriodFrames = 1024;
+
 // One beat as the engine reads it: frames 0 .. headFrames-1 come from
 // `head`, frames headFrames .. beatFrames-1 are copies of `fillFrame`.
 struct Beat {
@@ -102,6 +105,15 @@ void fill_period(int8_t* out, int64_t frames, int64_t bytesPerFrame, const Beat&
     die(1, stderr, "unable to allocate playback buffer: %s\n", std::strerror(ENOMEM));
 }
 
+// A period buffer of `frames` frames, or the end of the process.
+int8_t* allocate_period(int64_t frames, int64_t bytesPerFrame)
+{
+    if (frames > std::numeric_limits<int64_t>::max() / 4) die_out_of_memory();
+    void* buffer = std::malloc(static_cast<size_t>(frames * bytesPerFrame));
+    if (!buffer) die_out_of_memory();
+    return static_cast<int8_t*>(buffer);
+}
+
 // Opens and configures `device` for mono `bits`-bit samples at `rate`;
 // returns the handle and the granted period in frames. Ends the process
 // with status 1 when the device cannot be opened, the format cannot be set
@@ -127,10 +139,10 @@ snd_pcm_t* open_device(const char* device, uint32_t rate, int32_t bits,
     unsigned int requestedRate = rate;
     int dir = 0;
     snd_pcm_hw_params_set_rate_near(pcm, params, &requestedRate, &dir);
-    snd_pcm_uframes_t period = 1024;
+    snd_pcm_uframes_t period = requestedPeriodFrames;
     dir = 0;
     snd_pcm_hw_params_set_period_size_near(pcm, params, &period, &dir);
-    snd_pcm_uframes_t buffer = 2048;
+    snd_pcm_uframes_t buffer = 2 * requestedPeriodFrames;
     snd_pcm_hw_params_set_buffer_size_near(pcm, params, &buffer);
 
     rc = snd_pcm_hw_params(pcm, params);
@@ -148,17 +160,20 @@ void play_beat(const Beat& beat, int64_t totalSamples, const char* device, uint3
                int32_t meter, int32_t startMeasure, int32_t bits)
 {
     const int64_t bytesPerFrame = bits == 16 ? 2 : 3;
+    // The period buffer is taken before the device is touched, for the
+    // period that will be asked for; only a device that grants a longer
+    // period makes it grow.
+    int8_t* periodBuffer = allocate_period(requestedPeriodFrames, bytesPerFrame);
+
     snd_pcm_uframes_t granted = 0;
     snd_pcm_t* pcm = open_device(device, rate, bits, &granted);
-
-    if (granted > static_cast<snd_pcm_uframes_t>(std::numeric_limits<int64_t>::max() / 4))
+    if (granted > static_cast<snd_pcm_uframes_t>(std::numeric_limits<int64_t>::max()))
         die_out_of_memory();
     const int64_t periodFrames = static_cast<int64_t>(granted);
-    // One byte more than a period so that a period of 0 frames still gets
-    // a buffer of its own.
-    auto* periodBuffer = static_cast<int8_t*>(
-        std::malloc(static_cast<size_t>(periodFrames * bytesPerFrame) + 1));
-    if (!periodBuffer) die_out_of_memory();
+    if (periodFrames > requestedPeriodFrames) {
+        std::free(periodBuffer);
+        periodBuffer = allocate_period(periodFrames, bytesPerFrame);
+    }
 
     snd_pcm_prepare(pcm);
     std::printf("\tMeasure  %i\n", startMeasure);

@@ -9,7 +9,7 @@
 // All three open the device, play and close it before they return.
 // ALSA failures while opening or configuring print their message on standard
 // error and exit with status 1, as does a period buffer that cannot be
-// allocated (before anything is written).
+// allocated (it is taken before the device is opened).
 #pragma once
 
 #include <cstdint>
