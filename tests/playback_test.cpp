@@ -145,6 +145,20 @@ TEST(Audition, AClickLongerThanTheBeatIsCutAtEveryBeatsEnd)
     EXPECT_TRUE(same_stream(dev.captured(), repeated(click.substr(0, 1764 * 3), 3, 43 * 1024)));
 }
 
+TEST(Audition, AVerySlowTempoPlaysTheClickThenSilence)
+{
+    Device dev;
+    const std::string click = bytes_of(build_click(44100, 60.0f, 24));
+    // A beat of about 2.6e12 frames: never built, only read as it plays.
+    const RunResult r = in_child(dev, [&] {
+        audition(reinterpret_cast<const int8_t*>(click.data()), 2205, silence, 3, 44100, 1e-6f,
+                 0.1f, 4, "cap", 24);
+    });
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, measure_lines(1, 1));
+    EXPECT_TRUE(same_stream(dev.captured(), beat_of(click, 3, 4 * 1024)));
+}
+
 TEST(Audition, RefusesATempoThatGivesLessThanOneSamplePerBeat)
 {
     const std::string click = bytes_of(build_click(44100, 60.0f, 24));
