@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Makes the README's pictures from the program's own output:
+#   docs/click-waveform.png  the default click, sample values against time
+#   docs/spectrogram.png     a spectrogram of the first seconds of a track
+# and prints the worked example of docs/README-section.md (a tempo map, its
+# `rtm` run and soxi's description of the file), so the section can be
+# checked against a real run.
+#
+# It builds nothing: it runs an existing tikvane (default build/tikvane,
+# or the path given as the first argument) in a scratch folder, feeding it
+# commands on standard input. sox and gnuplot are installed when missing.
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/.." && pwd)"
+tikvane="$(realpath "${1:-$root/build/tikvane}")"
+[ -x "$tikvane" ] || { echo "no program at $tikvane: build it first (cmake --build build)" >&2; exit 1; }
+
+install_missing() {
+    local missing=()
+    command -v sox >/dev/null || missing+=(sox)
+    command -v soxi >/dev/null || missing+=(sox)
+    command -v gnuplot >/dev/null || missing+=(gnuplot-nox)
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq "${missing[@]}"
+}
+install_missing
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# The default settings, so the run does not stop at the first-run prompts.
+write_settings() {
+    printf 'rate\t44100\ndevice\tdefault\nbits\t%s\ntempo\t120.00\nHz\t60.00\natime\t10.0\nmeter\t4\nmeas\t%s\nsave\tclick.wav\nmap\ttmap.txt\n' \
+        "$1" "$2" >"$work/tiklora.txt"
+}
+
+# Runs the program in the scratch folder; it ends with status 2 after `x`.
+run_tikvane() {
+    local status=0
+    (cd "$work" && printf '%b' "$1" | "$tikvane") || status=$?
+    [ "$status" -eq 2 ] || { echo "tikvane ended with status $status" >&2; exit 1; }
+}
+
+# 1. The default click: a 24-bit track of one measure; its first 2205
+# samples are the click. The samples are read straight from the file's bytes
+# (little-endian, signed 24-bit) so the plot shows the values the program
+# wrote, not a converted copy.
+write_settings 24 1
+run_tikvane 'w\nx\n' >/dev/null
+od -An -v -tu1 -j 44 -N $((2205 * 3)) "$work/click.wav" |
+    awk '{ for (i = 1; i <= NF; i++) b[n++] = $i }
+         END { for (s = 0; 3 * s + 2 < n; s++) {
+                   v = b[3*s] + 256 * b[3*s+1] + 65536 * b[3*s+2]
+                   if (v >= 8388608) v -= 16777216
+                   printf "%.6f %d\n", s * 1000 / 44100, v } }' >"$work/click.dat"
+[ "$(wc -l <"$work/click.dat")" -eq 2205 ] || { echo "the track holds no whole click" >&2; exit 1; }
+
+gnuplot <<EOF
+set terminal pngcairo size 900,420 font "DejaVu Sans,10"
+set output "$here/click-waveform.png"
+set title "The default click: 8 harmonics of 60 Hz, 3 periods, 44100 Hz, 24 bits"
+set xlabel "time (ms)"
+set ylabel "sample value (24-bit scale, full scale 8388608)"
+set xrange [0:50]
+set yrange [-4500000:4500000]
+set format y "%.0f"
+set grid
+set key off
+plot "$work/click.dat" using 1:2 with lines linewidth 1.2 linecolor rgb "#1f5fa8"
+EOF
+
+# 2. A spectrogram of the first 4 seconds (two measures) of the default
+# track. The click's energy lies well below 2 kHz, so the track is resampled
+# to 4 kHz first and the picture shows 0 to 2 kHz; a 257-row picture then
+# analyses 512 samples (128 ms) at a time.
+write_settings 24 48
+run_tikvane 'w\nx\n' >/dev/null
+sox "$work/click.wav" -n trim 0 4 rate 4k \
+    spectrogram -x 900 -y 257 -z 90 -t "Default click track, first 4 seconds (120 bpm, 4/4; 0-2 kHz)" \
+    -o "$here/spectrogram.png"
+
+# 3. The worked example: the help screen's tempo map written with `rtm`.
+rm -f "$work/click.wav"
+printf 'tmap\t120\t4\t48\ntmap\t160\t3\t16\n' >"$work/tmap.txt"
+echo "== tmap.txt (TABs shown as ^I)"
+cat -A "$work/tmap.txt" | sed 's/\$$//'
+echo "== tikvane, typed: rtm, then x; what it printed after the first menu:"
+run_tikvane 'rtm\nx\n' |
+    awk '/^\tEnter .rtm. / { if (on) exit; on = 1; next }
+         on && /^Global settings:/ { exit }
+         on { if (held) print last; last = $0; held = 1 }'
+echo "== soxi click.wav"
+(cd "$work" && soxi click.wav)
+echo "== pictures: $here/click-waveform.png $here/spectrogram.png"
