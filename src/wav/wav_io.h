@@ -1,0 +1,19 @@
+// Pieces shared by the WAV header routines and the click-track writer.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+// Prints "Could not write NAME: <system error text>" and exits with status 2.
+[[noreturn]] void fail_file(const char* name, int error);
+
+// Closes `f`; a failed close (the last buffered bytes not written) ends the
+// process through fail_file().
+void close_file(std::FILE* f, const char* name);
+
+// Offset of the first 4-byte `tag` at an even offset from 2 to 15000, or -1.
+int64_t find_tag(std::FILE* f, const char* tag);
+
+// Ends the process, file untouched, unless `name` is a WAV file with a
+// "data" tag and a "fmt " chunk of one channel at `rate` and `bits`.
+void check_append_target(const char* name, uint32_t rate, int32_t bits);
