@@ -32,25 +32,20 @@ install_missing
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-# The default settings, so the run does not stop at the first-run prompts.
-write_settings() {
-    printf 'rate\t44100\ndevice\tdefault\nbits\t%s\ntempo\t120.00\nHz\t60.00\natime\t10.0\nmeter\t4\nmeas\t%s\nsave\tclick.wav\nmap\ttmap.txt\n' \
-        "$1" "$2" >"$work/tiklora.txt"
-}
-
-# Runs the program in the scratch folder; it ends with status 2 after `x`.
+# Runs the program in the scratch folder, which holds no settings file: the
+# answers 1 and 2 to the first-run prompts choose 44100 Hz and 24 bits, and
+# every other setting keeps its default. It ends with status 2 after `x`.
 run_tikvane() {
     local status=0
-    (cd "$work" && printf '%b' "$1" | "$tikvane") || status=$?
+    (cd "$work" && printf '1\n2\n%b' "$1" | "$tikvane") || status=$?
     [ "$status" -eq 2 ] || { echo "tikvane ended with status $status" >&2; exit 1; }
 }
 
-# 1. The default click: a 24-bit track of one measure; its first 2205
+# 1. The default click: a 24-bit track of one measure (`m 1`); its first 2205
 # samples are the click. The samples are read straight from the file's bytes
 # (little-endian, signed 24-bit) so the plot shows the values the program
 # wrote, not a converted copy.
-write_settings 24 1
-run_tikvane 'w\nx\n' >/dev/null
+run_tikvane 'm 1\nw\nx\n' >/dev/null
 od -An -v -tu1 -j 44 -N $((2205 * 3)) "$work/click.wav" |
     awk '{ for (i = 1; i <= NF; i++) b[n++] = $i }
          END { for (s = 0; 3 * s + 2 < n; s++) {
@@ -76,11 +71,13 @@ EOF
 # 2. A spectrogram of the first 4 seconds (two measures) of the default
 # track. The click's energy lies well below 2 kHz, so the track is resampled
 # to 4 kHz first and the picture shows 0 to 2 kHz; a 257-row picture then
-# analyses 512 samples (128 ms) at a time.
-write_settings 24 48
+# analyses 512 samples (128 ms) at a time. A window that reaches before the
+# start of the file would show the first click faintly, so 0.25 s of
+# silence is put before the track and every click appears 0.25 s late.
 run_tikvane 'w\nx\n' >/dev/null
-sox "$work/click.wav" -n trim 0 4 rate 4k \
-    spectrogram -x 900 -y 257 -z 90 -t "Default click track, first 4 seconds (120 bpm, 4/4; 0-2 kHz)" \
+sox "$work/click.wav" -n pad 0.25 0 trim 0 4.25 rate 4k \
+    spectrogram -x 900 -y 257 -z 90 \
+    -t "Default click track, first 4 s after 0.25 s of added silence (120 bpm; 0-2 kHz)" \
     -o "$here/spectrogram.png"
 
 # 3. The worked example: the help screen's tempo map written with `rtm`.
