@@ -11,7 +11,9 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "common/fatal.h"
@@ -19,7 +21,7 @@
 
 namespace {
 
-const size_t outputBufferBytes = 1 << 20;
+const size_t outputBufferBytes = 1 << 18;
 
 // The open output file and the block of bytes not yet handed to it.
 struct Output {
@@ -27,6 +29,7 @@ struct Output {
     const char* name;
     std::vector<uint8_t> buffer;
     size_t used;
+    const uint8_t* zeros;  // outputBufferBytes zero bytes: silent runs go out from here
 };
 
 void flush_output(Output* out)
@@ -60,6 +63,17 @@ void put_silence(Output* out, const uint8_t* silenceFrame, int bytesPerSample, i
         return;
     }
     int64_t n = samples * bytesPerSample;
+    if (n >= 4096) {  // long enough to be worth its own write
+        flush_output(out);
+        while (n > 0) {
+            const size_t take = static_cast<uint64_t>(n) < outputBufferBytes
+                                    ? static_cast<size_t>(n) : outputBufferBytes;
+            if (std::fwrite(out->zeros, 1, take, out->file) != take)
+                fail_file(out->name, errno);
+            n -= static_cast<int64_t>(take);
+        }
+        return;
+    }
     while (n > 0) {
         if (out->used == out->buffer.size()) flush_output(out);
         const size_t room = out->buffer.size() - out->used;
@@ -104,7 +118,11 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
         return 0;
     }
     std::setvbuf(f, nullptr, _IONBF, 0);  // our own buffer does the batching
-    Output out{f, name, std::vector<uint8_t>(outputBufferBytes), 0};
+    // calloc'd zeros stay untouched pages, so they cost no resident memory.
+    std::unique_ptr<uint8_t, void (*)(void*)> zeros(
+        static_cast<uint8_t*>(std::calloc(outputBufferBytes, 1)), std::free);
+    if (!zeros) die(2, stdout, "Out of memory writing %s\n", name);
+    Output out{f, name, std::vector<uint8_t>(outputBufferBytes), 0, zeros.get()};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
     const uint8_t* silence = reinterpret_cast<const uint8_t*>(silenceFrame);
     const int64_t length = clickLength > 0 ? clickLength : 0;
