@@ -48,6 +48,9 @@ for _ in $(seq 16); do
 done
 rtm() { tik '1\n1\nrtm\nx\n'; }
 kl() { klick -W k.wav -r 44100 -f klick.map; }
+rtm
+[ "$(stat -c %s click.wav 2>/dev/null)" = 160876844 ] ||
+    { echo "rtm did not write the 160876844-byte track" >&2; exit 1; }
 rtm_time=$(best_of 5 rtm)
 kl_time=$(best_of 5 kl)
 echo "rtm, 16 x 2 sections 16-bit: ${rtm_time}s; klick -W: ${kl_time}s;" \

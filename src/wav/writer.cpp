@@ -8,6 +8,9 @@
 // rather than by stepping, so the writer runs at the speed of the disk.
 #include "wav/wav.h"
 
+#include <sys/uio.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -21,66 +24,62 @@
 
 namespace {
 
-const size_t outputBufferBytes = 1 << 18;
+const size_t blockBytes = 1 << 20;  // most bytes handed to one write
+const int maxPieces = 256;
 
-// The open output file and the block of bytes not yet handed to it.
+// The open output file and the pieces not yet handed to it: the caller's
+// click and stretches of a block of silent samples, gathered into one
+// vectored write so that no sample byte is copied on the way.
 struct Output {
-    FILE* file;
+    int fd;
     const char* name;
-    std::vector<uint8_t> buffer;
-    size_t used;
-    const uint8_t* zeros;  // outputBufferBytes zero bytes: silent runs go out from here
+    const uint8_t* silence;  // silenceBytes bytes of whole silent samples
+    size_t silenceBytes;
+    iovec pieces[maxPieces];
+    int count;
+    size_t pending;
 };
 
 void flush_output(Output* out)
 {
-    if (out->used && std::fwrite(out->buffer.data(), 1, out->used, out->file) != out->used)
-        fail_file(out->name, errno);
-    out->used = 0;
-}
-
-void put_bytes(Output* out, const uint8_t* bytes, int64_t n)
-{
-    while (n > 0) {
-        if (out->used == out->buffer.size()) flush_output(out);
-        const size_t room = out->buffer.size() - out->used;
-        const size_t take = static_cast<uint64_t>(n) < room ? static_cast<size_t>(n) : room;
-        std::memcpy(out->buffer.data() + out->used, bytes, take);
-        out->used += take;
-        bytes += take;
-        n -= static_cast<int64_t>(take);
-    }
-}
-
-// `samples` copies of the silent sample. The silence of this format is all
-// zero bytes whenever `silenceFrame` is, which is the run's fast path.
-void put_silence(Output* out, const uint8_t* silenceFrame, int bytesPerSample, int64_t samples)
-{
-    bool zero = true;
-    for (int i = 0; i < bytesPerSample; ++i) zero = zero && silenceFrame[i] == 0;
-    if (!zero) {
-        for (int64_t i = 0; i < samples; ++i) put_bytes(out, silenceFrame, bytesPerSample);
-        return;
-    }
-    int64_t n = samples * bytesPerSample;
-    if (n >= 4096) {  // long enough to be worth its own write
-        flush_output(out);
-        while (n > 0) {
-            const size_t take = static_cast<uint64_t>(n) < outputBufferBytes
-                                    ? static_cast<size_t>(n) : outputBufferBytes;
-            if (std::fwrite(out->zeros, 1, take, out->file) != take)
-                fail_file(out->name, errno);
-            n -= static_cast<int64_t>(take);
+    iovec* next = out->pieces;
+    int left = out->count;
+    while (left > 0) {
+        const ssize_t done = writev(out->fd, next, left);
+        if (done < 0) {
+            if (errno == EINTR) continue;
+            fail_file(out->name, errno);
         }
-        return;
+        size_t rest = static_cast<size_t>(done);
+        while (left > 0 && rest >= next->iov_len) {
+            rest -= next->iov_len;
+            ++next;
+            --left;
+        }
+        if (left > 0) {
+            next->iov_base = static_cast<uint8_t*>(next->iov_base) + rest;
+            next->iov_len -= rest;
+        }
     }
+    out->count = 0;
+    out->pending = 0;
+}
+
+void put_piece(Output* out, const uint8_t* bytes, size_t n)
+{
+    if (n == 0) return;
+    out->pieces[out->count++] = iovec{const_cast<uint8_t*>(bytes), n};
+    out->pending += n;
+    if (out->count == maxPieces || out->pending >= blockBytes) flush_output(out);
+}
+
+void put_silence(Output* out, int64_t samples, int bytesPerSample)
+{
+    uint64_t n = static_cast<uint64_t>(samples) * static_cast<uint64_t>(bytesPerSample);
     while (n > 0) {
-        if (out->used == out->buffer.size()) flush_output(out);
-        const size_t room = out->buffer.size() - out->used;
-        const size_t take = static_cast<uint64_t>(n) < room ? static_cast<size_t>(n) : room;
-        std::memset(out->buffer.data() + out->used, 0, take);
-        out->used += take;
-        n -= static_cast<int64_t>(take);
+        const size_t take = n < out->silenceBytes ? static_cast<size_t>(n) : out->silenceBytes;
+        put_piece(out, out->silence, take);
+        n -= take;
     }
 }
 
@@ -117,14 +116,20 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
         close_file(f, name);
         return 0;
     }
-    std::setvbuf(f, nullptr, _IONBF, 0);  // our own buffer does the batching
-    // calloc'd zeros stay untouched pages, so they cost no resident memory.
-    std::unique_ptr<uint8_t, void (*)(void*)> zeros(
-        static_cast<uint8_t*>(std::calloc(outputBufferBytes, 1)), std::free);
-    if (!zeros) die(2, stdout, "Out of memory writing %s\n", name);
-    Output out{f, name, std::vector<uint8_t>(outputBufferBytes), 0, zeros.get()};
+    std::setvbuf(f, nullptr, _IONBF, 0);  // the samples go to the descriptor directly
+    // A block of silent samples: calloc'd zeros stay untouched pages and so
+    // cost no resident memory; any other silent sample is repeated in it.
+    const size_t silenceBytes =
+        bytesPerSample > 0 ? blockBytes / bytesPerSample * bytesPerSample : blockBytes;
+    std::unique_ptr<uint8_t, void (*)(void*)> block(
+        static_cast<uint8_t*>(std::calloc(silenceBytes, 1)), std::free);
+    if (!block) die(2, stdout, "Out of memory writing %s\n", name);
+    for (int i = 0; i < bytesPerSample; ++i)
+        if (silenceFrame[i] != 0)
+            for (size_t at = 0; at < silenceBytes; ++at)
+                block.get()[at] = static_cast<uint8_t>(silenceFrame[at % bytesPerSample]);
+    Output out{fileno(f), name, block.get(), silenceBytes, {}, 0, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
-    const uint8_t* silence = reinterpret_cast<const uint8_t*>(silenceFrame);
     const int64_t length = clickLength > 0 ? clickLength : 0;
     int64_t written = 0;
     float beatCounter = 0.0f;
@@ -133,7 +138,7 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
         if (!(static_cast<float>(written) < nextBeat)) {
             const float before = beatCounter;
             beatCounter += 1.0f;
-            put_bytes(&out, click, length * bytesPerSample);
+            put_piece(&out, click, static_cast<size_t>(length * bytesPerSample));
             written += length;
             if (written >= count) break;
             nextBeat = beatInterval * beatCounter;
@@ -147,7 +152,7 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
         }
         int64_t end = first_count_reaching(written, nextBeat);
         if (end > count) end = count;
-        put_silence(&out, silence, bytesPerSample, end - written);
+        put_silence(&out, end - written, bytesPerSample);
         written = end;
     }
     flush_output(&out);
