@@ -80,16 +80,43 @@ sox "$work/click.wav" -n pad 0.25 0 trim 0 4.25 rate 4k \
     -t "Default click track, first 4 s after 0.25 s of added silence (120 bpm; 0-2 kHz)" \
     -o "$here/spectrogram.png"
 
-# 3. The worked example: the help screen's tempo map written with `rtm`.
-rm -f "$work/click.wav"
+# 3. The worked example: the help screen's tempo map written with `rtm`,
+# in a fresh folder (the answers 1 and 1 choose 44100 Hz and 16 bits). Its
+# transcript and soxi's description replace the block between the markers
+# in docs/README-section.md, so the section always shows a real run.
+rm -f "$work/click.wav" "$work/tiklora.txt"
 printf 'tmap\t120\t4\t48\ntmap\t160\t3\t16\n' >"$work/tmap.txt"
-echo "== tmap.txt (TABs shown as ^I)"
-cat -A "$work/tmap.txt" | sed 's/\$$//'
-echo "== tikvane, typed: rtm, then x; what it printed after the first menu:"
-run_tikvane 'rtm\nx\n' |
+status=0
+printed="$(cd "$work" && printf '1\n1\nrtm\nx\n' | "$tikvane")" || status=$?
+[ "$status" -eq 2 ] || { echo "tikvane ended with status $status" >&2; exit 1; }
+[ -f "$work/click.wav" ] || { echo "rtm wrote no click.wav:" >&2; echo "$printed" | tail -3 >&2; exit 1; }
+# What rtm printed: the lines between the first menu and the next one.
+after_menu="$(printf '%s\n' "$printed" |
     awk '/^\tEnter .rtm. / { if (on) exit; on = 1; next }
          on && /^Global settings:/ { exit }
-         on { if (held) print last; last = $0; held = 1 }'
-echo "== soxi click.wav"
-(cd "$work" && soxi click.wav)
-echo "== pictures: $here/click-waveform.png $here/spectrogram.png"
+         on { if (held) print last; last = $0; held = 1 }')"
+description="$(cd "$work" && soxi click.wav)"
+
+block="$work/block.md"
+{
+    echo "In a folder that holds this \`tmap.txt\` and no \`tiklora.txt\`, start"
+    echo "\`tikvane\` and type \`1\` (44100 Hz) and \`1\` (16 bits) at the two start-up"
+    echo "prompts, then \`rtm\` at the menu and \`x\` to leave. After the menu, \`rtm\`"
+    echo "prints (the first line is empty):"
+    echo
+    printf '%s\n' "$after_menu" | sed 's/^/    /'
+    echo
+    echo "\`soxi click.wav\` then describes the file:"
+    printf '%s\n' "$description" | sed 's/^/    /'
+    echo
+    echo "The two sections hold 4233600 and 793800 samples (96 and 18 seconds);"
+    echo "the file is 44 header bytes and 2 bytes per sample. After \`rtm\` the menu"
+    echo "shows the last section's tempo, 160.0 bpm."
+} >"$block"
+section="$here/README-section.md"
+awk -v block="$block" '
+    /^<!-- worked-example:begin -->$/ { print; while ((getline line < block) > 0) print line; skip = 1; next }
+    /^<!-- worked-example:end -->$/ { skip = 0 }
+    !skip' "$section" >"$work/section.md"
+cp "$work/section.md" "$section"
+echo "pictures: $here/click-waveform.png $here/spectrogram.png; worked example: $section"
