@@ -1,5 +1,49 @@
-// Placeholder until the tempo map parser lands.
+// Parsing the tempo map file.
 #include "tempomap/tempomap.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
 #include "common/fatal.h"
-std::vector<TempoMapEntry> parse_tempo_map_text(char*, const char*) { die(2, stdout, "not built yet\n"); }
-std::vector<TempoMapEntry> read_tempo_map(const char*, const char*) { die(2, stdout, "not built yet\n"); }
+#include "common/text.h"
+
+// The three fields of an entry each take their own token: tempo and beats
+// run to the next tab, measures to the end of the line, so a short line
+// borrows from the text that follows. A field with no token left is 0.
+static TempoMapEntry read_entry(char** position)
+{
+    TempoMapEntry entry{0.0f, 0, 0};
+    const char* tempo = strtok_r(nullptr, "\t", position);
+    const char* meter = tempo ? strtok_r(nullptr, "\t", position) : nullptr;
+    const char* meas = meter ? strtok_r(nullptr, "\n", position) : nullptr;
+    if (tempo) entry.tempo = static_cast<float>(std::strtod(tempo, nullptr));
+    if (meter) entry.meter = static_cast<int32_t>(std::strtoll(meter, nullptr, 10));
+    if (meas) entry.meas = static_cast<int32_t>(std::strtoll(meas, nullptr, 10));
+    return entry;
+}
+
+std::vector<TempoMapEntry> parse_tempo_map_text(char* text, const char* keyword)
+{
+    std::vector<TempoMapEntry> entries;
+    char* position = nullptr;
+    for (char* token = strtok_r(text, "\t\n", &position); token;
+         token = strtok_r(nullptr, "\t\n", &position)) {
+        if (!std::strcmp(token, keyword)) entries.push_back(read_entry(&position));
+    }
+    return entries;
+}
+
+std::vector<TempoMapEntry> read_tempo_map(const char* name, const char* keyword)
+{
+    std::FILE* file = std::fopen(name, "rb");
+    std::string text;
+    if (!file || !read_whole_stream(file, &text))
+        die(2, stdout, "The requested filename does not exist!\n");
+    std::puts("Parsing tmap file..");
+    std::vector<TempoMapEntry> entries = parse_tempo_map_text(&text[0], keyword);
+    if (entries.empty()) die(2, stdout, "Could not find tempo entries in map file.\n");
+    std::printf("Found %i map entries.\n", static_cast<int>(entries.size()));
+    return entries;
+}
