@@ -5,7 +5,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/need-packages.sh" cmake g++ make libasound2-dev libgtest-dev googletest \
-  sox alsa-utils
+  sox alsa-utils groff-base man-db
 jobs=$(nproc)
 
 echo "== plain build"
