@@ -1,0 +1,24 @@
+// die() for the fuzz builds: formats and prints the message as the real one
+// does (standard error output is dropped, to keep the fuzzer's log readable),
+// then throws the exit back to the harness instead of ending the process.
+#include "common/fatal.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "fuzz_exit.h"
+
+void die(int status, std::FILE* stream, const char* fmt, ...)
+{
+    bool hadMessage = stream && fmt;
+    if (hadMessage) {
+        char text[1024];
+        va_list args;
+        va_start(args, fmt);
+        std::vsnprintf(text, sizeof text, fmt, args);
+        va_end(args);
+        if (stream != stderr) std::fputs(text, stream);
+    }
+    std::fflush(stdout);
+    throw FuzzExit{status, hadMessage};
+}
