@@ -20,19 +20,6 @@
 
 namespace {
 
-struct Fields {
-    uint32_t rate = 44100;
-    int32_t bits = 24;
-    char device[deviceCapacity] = "default";
-    float tempo = 120.0f;
-    float Hz = 60.0f;
-    float atime = 10.0f;
-    int32_t meter = 4;
-    int32_t meas = 48;
-    char save[saveCapacity] = "click.wav";
-    char map[mapCapacity] = "tmap.txt";
-};
-
 int scratchDir = -1;  // the folder where tiklora.txt is written
 int homeDir = -1;     // the folder the fuzzer was started in
 
@@ -63,7 +50,7 @@ std::string read_all(const char* name)
     return text;
 }
 
-void load(const char* name, Fields* f)
+void load(const char* name, UserSettings* f)
 {
     std::FILE* stream = std::fopen(name, "r");
     check(stream != nullptr, "cannot open the settings file");
@@ -74,7 +61,7 @@ void load(const char* name, Fields* f)
     check(std::memchr(f->map, 0, sizeof f->map) != nullptr, "map not terminated");
 }
 
-void save(const Fields& f)
+void save(const UserSettings& f)
 {
     check(WriteParams(f.device, f.rate, f.Hz, f.bits, f.tempo, f.meter, f.meas, f.atime,
                       f.save, f.map),
@@ -101,12 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     check(fchdir(scratchDir) == 0, "fchdir");
     write_all("input.txt", data, size);
-    Fields first;
+    UserSettings first;
     load("input.txt", &first);
 
     save(first);
     const std::string saved = read_all("tiklora.txt");
-    Fields second;
+    UserSettings second;
     load("tiklora.txt", &second);
     check(second.rate == first.rate && second.bits == first.bits, "rate or bits changed by a save");
     check(second.meter == first.meter && second.meas == first.meas, "meter or meas changed by a save");

@@ -12,20 +12,6 @@
 #include "settings/settings.h"
 #include "tempomap/tempomap.h"
 
-// The ten user settings, with their defaults.
-struct UserSettings {
-    uint32_t rate = 44100;
-    int32_t bits = 24;
-    char device[deviceCapacity] = "default";
-    float tempo = 120.0f;
-    float Hz = 60.0f;
-    float atime = 10.0f;
-    int32_t meter = 4;
-    int32_t meas = 48;
-    char save[saveCapacity] = "click.wav";
-    char map[mapCapacity] = "tmap.txt";
-};
-
 // Highest sample rate accepted; a higher one (from the prompt or the
 // settings file) is refused and 44100 Hz used instead, so that no click or
 // beat buffer grows past a few megabytes.

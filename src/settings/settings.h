@@ -14,6 +14,21 @@ constexpr int deviceCapacity = 16;
 constexpr int saveCapacity = 64;
 constexpr int mapCapacity = 128;
 
+// The ten user settings, with their defaults: what a run starts from
+// before tiklora.txt or the first-run prompts change them.
+struct UserSettings {
+    uint32_t rate = 44100;
+    int32_t bits = 24;
+    char device[deviceCapacity] = "default";
+    float tempo = 120.0f;
+    float Hz = 60.0f;
+    float atime = 10.0f;
+    int32_t meter = 4;
+    int32_t meas = 48;
+    char save[saveCapacity] = "click.wav";
+    char map[mapCapacity] = "tmap.txt";
+};
+
 // Reads the whole of `stream` (any size), closes it, and stores the value of
 // every known key it finds into the matching field. Keys are the whole words
 // rate device bits tempo Hz atime save meter meas map, case-sensitive; other
