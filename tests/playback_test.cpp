@@ -50,27 +50,10 @@ struct Device {
     bool opened() const { return file_exists(capture_path()); }
 };
 
-// Runs `body` in a child process with HOME set to the device's folder and
-// returns what it printed and how it ended.
+// Runs `body` in a child process that reads the device's HOME.
 RunResult in_child(const Device& device, const std::function<void()>& body)
 {
-    const std::string outPath = device.home.file("stdout.txt");
-    const std::string errPath = device.home.file("stderr.txt");
-    std::fflush(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv("HOME", device.home.path.c_str(), 1);
-        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(99);
-        body();
-        std::fflush(nullptr);
-        _exit(0);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    return RunResult{read_file(outPath), read_file(errPath), code};
+    return run_in_child(body, device.home.path);
 }
 
 std::string bytes_of(const std::vector<int8_t>& v)

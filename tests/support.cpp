@@ -119,6 +119,28 @@ RunResult run_tikvane(const std::string& cwd, const std::string& input,
     return r;
 }
 
+RunResult run_in_child(const std::function<void()>& body, const std::string& home)
+{
+    TempDir io;
+    const std::string outPath = io.file("out"), errPath = io.file("err");
+    std::fflush(nullptr);
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        if (!home.empty()) setenv("HOME", home.c_str(), 1);
+        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) _exit(127);
+        body();
+        std::fflush(nullptr);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return RunResult{read_file(outPath), read_file(errPath),
+                     WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status)};
+}
+
 static std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 static std::string format(const char* fmt, ...)
 {

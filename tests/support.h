@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,13 @@ struct RunResult {
 // ALSA reads. Kills the program after `timeoutSeconds`.
 RunResult run_tikvane(const std::string& cwd, const std::string& input,
                       const std::string& home = "", int timeoutSeconds = 120);
+
+// Runs `body` in a forked child of the test process with its standard
+// output and error captured, HOME set to `home` when it is not empty (so
+// ALSA reads a test's .asoundrc), so that a routine that ends the process
+// can be watched from outside. The child ends with status 0 when `body`
+// returns.
+RunResult run_in_child(const std::function<void()>& body, const std::string& home = "");
 
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& bytes);
