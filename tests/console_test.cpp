@@ -2,7 +2,9 @@
 // standard input, its output compared byte for byte.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -328,4 +330,20 @@ TEST(TrackLength, StartUpAndUpdateFormsRoundDifferently)
     EXPECT_EQ(track_seconds_at_start(d), 96.0f);
     d.tempo = 90.0f;
     EXPECT_EQ(track_seconds_updated(d), 128.0f);
+}
+
+TEST(Exit, ADialogueThatCouldNotBeWrittenIsReportedOnStandardError)
+{
+    TempDir dir;
+    write_file(dir.file("in"), "1\n2\nx\n");
+    const RunResult r = run_in_child([&] {
+        const int in = open(dir.file("in").c_str(), O_RDONLY);
+        const int full = open("/dev/full", O_WRONLY);
+        if (in < 0 || full < 0 || dup2(in, 0) < 0 || dup2(full, 1) < 0 || chdir(dir.path.c_str()))
+            _exit(127);
+        execl(TIKVANE_BIN, "tikvane", static_cast<char*>(nullptr));
+        _exit(127);
+    });
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Could not write standard output: No space left on device\n");
 }

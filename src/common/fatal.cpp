@@ -1,7 +1,9 @@
 #include "common/fatal.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
+#include <cstring>
 
 void die(int status, std::FILE* stream, const char* fmt, ...)
 {
@@ -11,7 +13,10 @@ void die(int status, std::FILE* stream, const char* fmt, ...)
         std::vfprintf(stream, fmt, args);
         va_end(args);
     }
-    std::fflush(stdout);
+    // The dialogue lives on standard output: when it could not be written
+    // (a full disk), say so where it can still be seen.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        std::fprintf(stderr, "Could not write standard output: %s\n", std::strerror(errno));
     std::fflush(stderr);
     std::exit(status);
 }

@@ -10,6 +10,7 @@
 
 // Prints the printf-style message to `stream` (nothing when `fmt` is null),
 // flushes standard output and standard error, and exits with `status`.
-// Never returns.
+// When standard output could not be written, says so on standard error
+// (the status stays). Never returns.
 [[noreturn]] void die(int status, std::FILE* stream, const char* fmt, ...)
     __attribute__((format(printf, 3, 4)));
