@@ -1,5 +1,4 @@
 // The menu and the command loop: one pass per command word.
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -139,15 +138,6 @@ static void handle_value(Session* session, const std::string& word)
     } else if (word == "h") {
         help_screen(in);
     }
-}
-
-// Samples in a `w` or `+` track: rate x trackSeconds in single precision,
-// truncated. A length that is not a finite count gives no samples.
-static int64_t track_samples(uint32_t rate, float trackSeconds)
-{
-    float samples = static_cast<float>(rate) * trackSeconds;
-    if (!(samples > 0.0f) || !(samples < 9223372036854775807.0f)) return 0;
-    return static_cast<int64_t>(samples);
 }
 
 // Runs the audio action of `word` with the click of this pass.

@@ -4,6 +4,7 @@
 #include "common/fatal.h"
 #include "console/session.h"
 #include "settings/settings.h"
+#include "wav/wav.h"
 
 // meter x meas as a signed 32-bit product (wrapping, never undefined).
 static int32_t beats_in_track(const UserSettings& s)
@@ -18,8 +19,7 @@ float track_seconds_at_start(const UserSettings& s)
 
 float track_seconds_updated(const UserSettings& s)
 {
-    return static_cast<float>(static_cast<double>(static_cast<float>(beats_in_track(s))) *
-                              (60.0 / static_cast<double>(s.tempo)));
+    return beats_seconds(s.meter, s.meas, s.tempo);
 }
 
 // A rate beyond the limit would make the click and beat buffers enormous.

@@ -40,6 +40,15 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count,
                    const char* name, const int8_t* clickBytes,
                    const int8_t* silenceFrame, int64_t clickLength);
 
+// Length in seconds of `meter` x `meas` beats at `tempo`: the beat count as
+// a wrapping 32-bit product, times 60 / tempo in double precision, rounded
+// to single precision. The length of a `w` track and of an `rtm` section.
+float beats_seconds(int32_t meter, int32_t meas, float tempo);
+
+// Samples in a track of `seconds` at `rate`: rate x seconds in single
+// precision, truncated. 0 when that is not a finite positive count.
+int64_t track_samples(uint32_t rate, float seconds);
+
 // `w`: a new file of `trackSamples` samples at `tempo`; the header is
 // corrected afterwards when the last click ran past the end.
 void write_track(const char* save, uint32_t rate, int32_t bits, float tempo,

@@ -11,6 +11,7 @@
 #include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -124,10 +125,9 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
     std::unique_ptr<uint8_t, void (*)(void*)> block(
         static_cast<uint8_t*>(std::calloc(silenceBytes, 1)), std::free);
     if (!block) die(2, stdout, "Out of memory writing %s\n", name);
-    for (int i = 0; i < bytesPerSample; ++i)
-        if (silenceFrame[i] != 0)
-            for (size_t at = 0; at < silenceBytes; ++at)
-                block.get()[at] = static_cast<uint8_t>(silenceFrame[at % bytesPerSample]);
+    if (std::any_of(silenceFrame, silenceFrame + bytesPerSample, [](int8_t b) { return b != 0; }))
+        for (size_t at = 0; at < silenceBytes; ++at)
+            block.get()[at] = static_cast<uint8_t>(silenceFrame[at % bytesPerSample]);
     Output out{fileno(f), name, block.get(), silenceBytes, {}, 0, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
     const int64_t length = clickLength > 0 ? clickLength : 0;
@@ -160,6 +160,21 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
     return written;
 }
 
+float beats_seconds(int32_t meter, int32_t meas, float tempo)
+{
+    const int32_t beats =
+        static_cast<int32_t>(static_cast<uint32_t>(meter) * static_cast<uint32_t>(meas));
+    return static_cast<float>(static_cast<double>(static_cast<float>(beats)) *
+                              (60.0 / static_cast<double>(tempo)));
+}
+
+int64_t track_samples(uint32_t rate, float seconds)
+{
+    const float samples = static_cast<float>(rate) * seconds;
+    if (!(samples > 0.0f) || !(samples < 9223372036854775807.0f)) return 0;
+    return static_cast<int64_t>(samples);
+}
+
 void write_track(const char* save, uint32_t rate, int32_t bits, float tempo,
                  int64_t trackSamples, const int8_t* clickBytes, const int8_t* silenceFrame,
                  int64_t clickLength)
@@ -185,17 +200,11 @@ void write_tempo_map(const std::vector<TempoMapEntry>& map, const char* save, ui
 {
     MAKE_HEADER(save, rate, static_cast<uint32_t>(bits), 0);
     for (const TempoMapEntry& e : map) {
-        // The beats of a section wrap as a 32-bit product would.
-        const int32_t beats = static_cast<int32_t>(
-            static_cast<uint32_t>(static_cast<int64_t>(e.meter) * e.meas));
-        const float sectionSeconds = static_cast<float>(
-            static_cast<double>(static_cast<float>(beats)) * (60.0 / static_cast<double>(e.tempo)));
         *tempo = e.tempo;
-        *trackSeconds = sectionSeconds;
-        const float samples = static_cast<float>(rate) * sectionSeconds;
-        if (!(samples >= 1.0f && samples < 9.2e18f)) continue;  // no finite length: nothing
-        WRITE_FILE(rate, bits, e.tempo, static_cast<int64_t>(samples), save, clickBytes,
-                   silenceFrame, clickLength);
+        *trackSeconds = beats_seconds(e.meter, e.meas, e.tempo);
+        const int64_t samples = track_samples(rate, *trackSeconds);
+        if (samples < 1) continue;  // no finite length: nothing
+        WRITE_FILE(rate, bits, e.tempo, samples, save, clickBytes, silenceFrame, clickLength);
     }
     FIX_SIZE(save);
 }
