@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 #include <chrono>
@@ -139,6 +140,15 @@ RunResult run_in_child(const std::function<void()>& body, const std::string& hom
     waitpid(pid, &status, 0);
     return RunResult{read_file(outPath), read_file(errPath),
                      WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status)};
+}
+
+testing::AssertionResult ends_with(const std::string& text, const std::string& tail)
+{
+    if (text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0)
+        return testing::AssertionSuccess();
+    const size_t shown = std::min(text.size(), tail.size() + 40);
+    return testing::AssertionFailure() << "the text ends with \"" << text.substr(text.size() - shown)
+                                       << "\", not with \"" << tail << "\"";
 }
 
 static std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));

@@ -3,6 +3,8 @@
 // dialogue that many tests expect.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -45,6 +47,12 @@ bool file_exists(const std::string& path);
 uint32_t le32(const std::string& bytes, size_t offset);
 // Bytes as lower-case hex pairs separated by blanks: "52 49 46 46".
 std::string hex(const std::string& bytes);
+
+// The line each click rebuild prints.
+inline const std::string tick = "\n";
+
+// Passes when `text` ends with `tail`; shows the end of `text` otherwise.
+testing::AssertionResult ends_with(const std::string& text, const std::string& tail);
 
 // The values the menu shows.
 struct MenuValues {
