@@ -7,6 +7,8 @@
 
 void die(int status, std::FILE* stream, const char* fmt, ...)
 {
+    // The dialogue comes first, also where both streams go to one place.
+    std::fflush(stdout);
     if (stream && fmt) {
         va_list args;
         va_start(args, fmt);

@@ -2,17 +2,22 @@
 // file and the tempo map).
 //
 // Both readers tokenise a NUL-terminated copy of the file in place, so they
-// need the file whole, whatever its size, and never trust a size reported
-// ahead of the read: a pipe or a file that changes while it is read must not
-// cause an overrun.
+// need the file whole, and never trust a size reported ahead of the read: a
+// pipe or a file that changes while it is read must not cause an overrun.
+// Neither file is ever large, so the read stops at textLimit bytes: a device
+// that never ends (a link to /dev/zero) cannot fill the memory.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <string>
 
-// Reads `stream` from its current position to its end into `text`, in
-// chunks, and closes the stream. Returns true when the end was reached;
-// false when a read failed (what was read before the failure is kept).
-// `text` keeps any NUL bytes read; callers that want C text use c_str(),
-// which ends the text at the first NUL.
-bool read_whole_stream(std::FILE* stream, std::string* text);
+constexpr size_t textLimit = 1 << 20;
+
+// Reads `stream` from its current position into `text`, in chunks, up to
+// its end or textLimit bytes, and closes the stream. Returns 0 when the end
+// was reached; otherwise the system's error number of the failed read, or
+// EFBIG when there was more than textLimit bytes. What was read is kept,
+// NUL bytes included; callers that want C text use c_str(), which ends the
+// text at the first NUL.
+int read_whole_stream(std::FILE* stream, std::string* text);

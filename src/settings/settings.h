@@ -29,7 +29,7 @@ struct UserSettings {
     char map[mapCapacity] = "tmap.txt";
 };
 
-// Reads the whole of `stream` (any size), closes it, and stores the value of
+// Reads `stream` (its first textLimit bytes at most), closes it, and stores the value of
 // every known key it finds into the matching field. Keys are the whole words
 // rate device bits tempo Hz atime save meter meas map, case-sensitive; other
 // words are passed over. A text value longer than its field is cut at the

@@ -39,7 +39,7 @@ std::vector<TempoMapEntry> read_tempo_map(const char* name, const char* keyword)
 {
     std::FILE* file = std::fopen(name, "rb");
     std::string text;
-    if (!file || !read_whole_stream(file, &text))
+    if (!file || read_whole_stream(file, &text) != 0)
         die(2, stdout, "The requested filename does not exist!\n");
     std::puts("Parsing tmap file..");
     std::vector<TempoMapEntry> entries = parse_tempo_map_text(&text[0], keyword);

@@ -112,7 +112,11 @@ void check_append_target(const char* name, uint32_t rate, int32_t bits)
 {
     FILE* f = std::fopen(name, "rb");
     if (!f) die(2, stdout, "The requested filename does not exist!\n");
-    if (find_tag(f, "data") < 0) die(2, stdout, "Can't find data block in wave file!\n");
+    // The tag must come with its size field, or the fix-up after the append
+    // would write the size over the first samples appended.
+    char size[4];
+    if (find_tag(f, "data") < 0 || std::fread(size, 1, 4, f) != 4)
+        die(2, stdout, "Can't find data block in wave file!\n");
     const int64_t fmt = find_tag(f, "fmt ");
     uint8_t b[24] = {0};
     const bool haveFmt = fmt >= 0 && std::fseek(f, static_cast<long>(fmt), SEEK_SET) == 0 &&

@@ -15,5 +15,6 @@ void close_file(std::FILE* f, const char* name);
 int64_t find_tag(std::FILE* f, const char* tag);
 
 // Ends the process, file untouched, unless `name` is a WAV file with a
-// "data" tag and a "fmt " chunk of one channel at `rate` and `bits`.
+// "data" tag with its size field and a "fmt " chunk of one channel at `rate`
+// and `bits`.
 void check_append_target(const char* name, uint32_t rate, int32_t bits);
