@@ -251,8 +251,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     h.framesPlayed = 0;
     h.inRun = true;
     Session* session = new Session;
-    session->in.stream = fmemopen(input.data(), input.size(), "r");
-    check(session->in.stream != nullptr, "fmemopen");
+    session->in = fmemopen(input.data(), input.size(), "r");
+    check(session->in != nullptr, "fmemopen");
     bool endedCleanly = false;
     try {
         start_up(session);
@@ -264,7 +264,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     h.inRun = false;
     std::fflush(stdout);
-    std::fclose(session->in.stream);
+    std::fclose(session->in);
     delete session;
     close_leftovers(&h);
     if (endedCleanly) check_wav_sizes(h.work, seeded);

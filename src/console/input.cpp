@@ -2,94 +2,129 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
+#include <strings.h>
 
 // Longest piece of a word looked at for a number. Longer numbers are read
 // as their first 512 characters, the rest left as the next word.
 static const size_t numberWindow = 512;
 
-static int next_char(Input* in)
+// Skips white space; returns the first other character, or EOF. Whatever
+// the dialogue printed is shown before the program waits for the user.
+static int skip_space(std::FILE* in)
 {
-    if (!in->pushedBack.empty()) {
-        unsigned char c = static_cast<unsigned char>(in->pushedBack.back());
-        in->pushedBack.pop_back();
-        return c;
-    }
-    return std::getc(in->stream);
-}
-
-static void give_back(Input* in, int c)
-{
-    if (c != EOF) in->pushedBack.push_back(static_cast<char>(c));
-}
-
-// Skips white space; returns the first other character, or EOF.
-static int skip_space(Input* in)
-{
+    std::fflush(stdout);
     int c;
-    do c = next_char(in);
+    do c = std::getc(in);
     while (c != EOF && std::isspace(c));
     return c;
 }
 
-bool read_word(Input* in, std::string* word, size_t keep, size_t* length)
+bool read_word(std::FILE* in, std::string* word, size_t keep, size_t* length)
 {
     word->clear();
     *length = 0;
     int c = skip_space(in);
     if (c == EOF) return false;
-    for (; c != EOF && !std::isspace(c); c = next_char(in)) {
+    for (; c != EOF && !std::isspace(c); c = std::getc(in)) {
         if (*length < keep) word->push_back(static_cast<char>(c));
         ++*length;
     }
-    give_back(in, c);
+    std::ungetc(c, in);
     return true;
 }
 
-// Takes up to numberWindow characters of the next word out of the input.
-// Returns false at the end of the input.
-static bool take_number_text(Input* in, std::string* text)
+// Whether `text` followed by `c` can still begin an integer as "%i" reads
+// it: a sign, then decimal digits, or 0 and octal digits, or 0x and
+// hexadecimal digits.
+static bool begins_integer(const std::string& text, int c)
+{
+    const char* s = text.c_str();
+    s += *s == '+' || *s == '-';
+    if (text.empty() && (c == '+' || c == '-')) return true;
+    if (*s == '\0') return std::isdigit(c);
+    if (*s != '0') return std::isdigit(c);
+    if (s[1] == '\0') return c == 'x' || c == 'X' || (c >= '0' && c <= '7');
+    if (s[1] == 'x' || s[1] == 'X') return std::isxdigit(c);
+    return c >= '0' && c <= '7';
+}
+
+// Whether `word` (lower case) begins with `text`'s letters followed by `c`.
+static bool spells(const char* word, const char* text, int c)
+{
+    const size_t n = std::strlen(text);
+    if (n >= std::strlen(word) || std::tolower(c) != word[n]) return false;
+    for (size_t i = 0; i < n; i++)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != word[i]) return false;
+    return true;
+}
+
+// Whether `text` followed by `c` can still begin a number as "%f" reads it:
+// a sign, then inf, infinity or nan, or a decimal or 0x-hexadecimal
+// mantissa with one point and an exponent (e or p, a sign, digits) once
+// the mantissa has a digit.
+static bool begins_float(const std::string& text, int c)
+{
+    const char* s = text.c_str();
+    s += *s == '+' || *s == '-';
+    if (text.empty() && (c == '+' || c == '-')) return true;
+    if (*s == '\0' && (c == '.' || std::isdigit(c))) return true;
+    if (spells("infinity", s, c) || spells("nan", s, c)) return true;
+    if (std::isalpha(static_cast<unsigned char>(*s))) return false;
+    const bool hex = s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
+    if (std::strcmp(s, "0") == 0 && (c == 'x' || c == 'X')) return true;
+    const char* exponent = std::strpbrk(s, hex ? "pP" : "eE");
+    if (exponent) {
+        if (exponent[1] == '\0' && (c == '+' || c == '-')) return true;
+        return std::isdigit(c);
+    }
+    const char* mantissa = hex ? s + 2 : s;
+    const bool digits = std::strpbrk(mantissa, hex ? "0123456789abcdefABCDEF" : "0123456789");
+    if (std::tolower(c) == (hex ? 'p' : 'e')) return digits;
+    if (c == '.') return !std::strchr(mantissa, '.');
+    return hex ? std::isxdigit(c) : std::isdigit(c);
+}
+
+// Takes out of the input the longest piece of the next word, at most
+// numberWindow characters, that can still begin a number, and gives back
+// the one character that ended it. Returns false at the end of the input.
+static bool take_number(std::FILE* in, bool (*begins)(const std::string&, int), std::string* text)
 {
     text->clear();
     int c = skip_space(in);
     if (c == EOF) return false;
-    while (c != EOF && !std::isspace(c) && text->size() < numberWindow) {
+    while (c != EOF && text->size() < numberWindow && begins(*text, c)) {
         text->push_back(static_cast<char>(c));
-        c = next_char(in);
+        c = std::getc(in);
     }
-    give_back(in, c);
+    std::ungetc(c, in);
     return true;
 }
 
-// Gives back what a conversion did not use, so the next read starts there.
-static void give_back_rest(Input* in, const std::string& text, size_t used)
-{
-    for (size_t i = text.size(); i > used; i--) give_back(in, static_cast<unsigned char>(text[i - 1]));
-}
-
-bool read_int(Input* in, uint32_t* value)
+bool read_int(std::FILE* in, uint32_t* value)
 {
     std::string text;
-    if (!take_number_text(in, &text)) return false;
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    long long v = std::strtoll(begin, &end, 0);
-    size_t used = static_cast<size_t>(end - begin);
-    give_back_rest(in, text, used);
-    if (used == 0) return false;
+    if (!take_number(in, begins_integer, &text)) return false;
+    const size_t digits = text.find_first_of("0123456789");
+    if (digits == std::string::npos) return false;
+    const bool hex = text.find_first_of("xX") != std::string::npos;
+    const int base = hex ? 16 : text[digits] == '0' ? 8 : 10;
+    const long long v = std::strtoll(text.c_str(), nullptr, base);
     *value = static_cast<uint32_t>(static_cast<unsigned long long>(v));
     return true;
 }
 
-bool read_float(Input* in, float* value)
+bool read_float(std::FILE* in, float* value)
 {
     std::string text;
-    if (!take_number_text(in, &text)) return false;
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    float v = std::strtof(begin, &end);
-    size_t used = static_cast<size_t>(end - begin);
-    give_back_rest(in, text, used);
-    if (used == 0) return false;
-    *value = v;
+    if (!take_number(in, begins_float, &text)) return false;
+    const char* s = text.c_str() + (text[0] == '+' || text[0] == '-');
+    const bool hex = s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
+    const std::string mantissa(hex ? s + 2 : s, std::strcspn(hex ? s + 2 : s, hex ? "pP" : "eE"));
+    const bool number = mantissa.find_first_of(hex ? "0123456789abcdefABCDEF" : "0123456789") !=
+                        std::string::npos;
+    if (!number && strcasecmp(s, "inf") && strcasecmp(s, "infinity") && strcasecmp(s, "nan"))
+        return false;
+    *value = std::strtof(text.c_str(), nullptr);
     return true;
 }

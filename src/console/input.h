@@ -1,33 +1,31 @@
 // Reading the dialogue's words and numbers from standard input.
 //
 // The three reads behave like the "%s", "%i" and "%f" conversions of
-// formatted input: leading white space is skipped, a number is the longest
-// prefix of the word that reads as one, and a read that finds no number
-// converts nothing and leaves the word for the next read. Unlike formatted
-// input they never overflow a field and never hold more than a bounded
-// piece of a word in memory, however long the input.
+// formatted input, on every C library: leading white space is skipped, a
+// number read takes the longest piece of the word that can still begin a
+// number and gives back only the character that ended it, and a read that
+// converts nothing leaves the target as it was. Unlike formatted input they
+// never overflow a field and never hold more than a bounded piece of a word
+// in memory, however long the input. Each read first flushes standard
+// output, so that a prompt is seen before the program waits.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
-struct Input {
-    std::FILE* stream;
-    std::string pushedBack;  // characters given back to the input, last first
-};
-
 // Reads one white-space-delimited word. Keeps at most `keep` characters of
 // it in `*word` and sets `*length` to its whole length; the rest of a long
 // word is read and dropped. Returns false at the end of the input.
-bool read_word(Input* in, std::string* word, size_t keep, size_t* length);
+bool read_word(std::FILE* in, std::string* word, size_t keep, size_t* length);
 
 // "%i": a decimal, octal (leading 0) or hexadecimal (leading 0x) integer,
-// stored modulo 2^32 into `*value`. Returns false, leaving `*value` and the
-// word in the input as they were, when no number is there or the input
-// has ended.
-bool read_int(Input* in, uint32_t* value);
+// stored modulo 2^32 into `*value`. "0x" reads as 0. Returns false, leaving
+// `*value` as it was, when no digit was read or the input has ended.
+bool read_int(std::FILE* in, uint32_t* value);
 
-// "%f": a number with optional sign, fraction and exponent, rounded to
-// single precision. Returns false as read_int does.
-bool read_float(Input* in, float* value);
+// "%f": a decimal or 0x-hexadecimal number with optional sign, point and
+// exponent, or inf, infinity or nan, rounded to single precision. An
+// exponent marker without digits ("1e", "1e+") is read and ignored. Returns
+// false as read_int does, also for a piece that is no number ("0x", "-").
+bool read_float(std::FILE* in, float* value);

@@ -54,7 +54,7 @@ static void print_help()
 // Reads the command word of a pass. The end of the input ends the process
 // as `x` does. A word longer than any command is kept only in part: it can
 // match nothing, since its whole length is compared too.
-static std::string read_command(Input* in)
+static std::string read_command(std::FILE* in)
 {
     std::string word;
     size_t length = 0;
@@ -71,7 +71,7 @@ static bool is_command(const std::string& word)
 
 // The help screen waits for the word "c"; the end of the input stops the
 // wait too.
-static void help_screen(Input* in)
+static void help_screen(std::FILE* in)
 {
     print_help();
     std::string word;
@@ -82,7 +82,7 @@ static void help_screen(Input* in)
 
 // Reads a name into a text field of `capacity` bytes. A name that does not
 // fit is refused whole, with a message, and the field keeps its value.
-static void read_name(Input* in, char* field, size_t capacity, const char* what)
+static void read_name(std::FILE* in, char* field, size_t capacity, const char* what)
 {
     std::string word;
     size_t length = 0;
@@ -94,7 +94,7 @@ static void read_name(Input* in, char* field, size_t capacity, const char* what)
     std::memcpy(field, word.c_str(), word.size() + 1);
 }
 
-static void read_int_setting(Input* in, int32_t* setting)
+static void read_int_setting(std::FILE* in, int32_t* setting)
 {
     uint32_t value = static_cast<uint32_t>(*setting);
     if (read_int(in, &value)) *setting = static_cast<int32_t>(value);
@@ -105,7 +105,7 @@ static void read_int_setting(Input* in, int32_t* setting)
 static void handle_value(Session* session, const std::string& word)
 {
     UserSettings* s = &session->settings;
-    Input* in = &session->in;
+    std::FILE* in = session->in;
     if (word == "t") {
         std::puts("Enter tempo in beats per minute");
         read_float(in, &s->tempo);
@@ -171,7 +171,7 @@ void run_command_loop(Session* session)
 {
     for (;;) {
         print_menu(session->settings);
-        const std::string word = read_command(&session->in);
+        const std::string word = read_command(session->in);
         if (!is_command(word)) continue;
         handle_value(session, word);
         const UserSettings& s = session->settings;

@@ -9,7 +9,6 @@
 int main()
 {
     Session session;
-    session.in.stream = stdin;
     start_up(&session);
     run_command_loop(&session);
 }

@@ -24,7 +24,7 @@ struct Session {
     int8_t silenceFrame[3] = {0, 0, 0};
     const char* tempoMapKeyword = "tmap";
     std::vector<TempoMapEntry> tempoMap;
-    Input in;
+    std::FILE* in = stdin;  // where the dialogue is read
 };
 
 // Prints the banner, loads tiklora.txt or asks for sample rate and bit
