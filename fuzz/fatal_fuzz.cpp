@@ -10,8 +10,7 @@
 
 void die(int status, std::FILE* stream, const char* fmt, ...)
 {
-    bool hadMessage = stream && fmt;
-    if (hadMessage) {
+    if (stream && fmt) {
         char text[1024];
         va_list args;
         va_start(args, fmt);
@@ -20,5 +19,5 @@ void die(int status, std::FILE* stream, const char* fmt, ...)
         if (stream != stderr) std::fputs(text, stream);
     }
     std::fflush(stdout);
-    throw FuzzExit{status, hadMessage};
+    throw FuzzExit{status};
 }

@@ -4,6 +4,5 @@
 #pragma once
 
 struct FuzzExit {
-    int status;        // the exit status the program would have had
-    bool hadMessage;   // whether a message was printed on the way out
+    int status;  // the exit status the program would have had
 };

@@ -148,22 +148,21 @@ static void run_action(Session* session, const std::string& word, const std::vec
     const int8_t* clickBytes = click.data();
     const int64_t clickLength = static_cast<int64_t>(click.size()) / session->bytesPerSample;
     if (word == "a") {
-        audition(clickBytes, clickLength, session->silenceFrame, session->bytesPerSample, s->rate,
-                 s->tempo, s->atime, s->meter, s->device, s->bits);
+        audition(clickBytes, clickLength, session->silenceFrame, s->rate, s->tempo, s->atime,
+                 s->meter, s->device, s->bits);
     } else if (word == "rtm" || word == "ptm") {
         session->tempoMap = read_tempo_map(s->map, session->tempoMapKeyword);
+        if (session->tempoMap.empty()) return;  // the map could not be read: back to the menu
         if (word == "rtm")
-            write_tempo_map(session->tempoMap, s->save, s->rate, s->bits, clickBytes,
-                            session->silenceFrame, clickLength, &s->tempo, &session->trackSeconds);
+            write_tempo_map(session->tempoMap, s->save, s->rate, s->bits, clickBytes, clickLength,
+                            &s->tempo, &session->trackSeconds);
         else
             play_tempo_map(session->tempoMap, clickBytes, clickLength, session->silenceFrame,
-                           session->bytesPerSample, s->rate, s->device, s->bits);
+                           s->rate, s->device, s->bits);
     } else if (word == "w") {
-        write_track(s->save, s->rate, s->bits, s->tempo, trackSamples, clickBytes,
-                    session->silenceFrame, clickLength);
+        write_track(s->save, s->rate, s->bits, s->tempo, trackSamples, clickBytes, clickLength);
     } else if (word == "+") {
-        append_track(s->save, s->rate, s->bits, s->tempo, trackSamples, clickBytes,
-                     session->silenceFrame, clickLength);
+        append_track(s->save, s->rate, s->bits, s->tempo, trackSamples, clickBytes, clickLength);
     }
 }
 

@@ -1,23 +1,24 @@
 // The ALSA playback engine and the two commands built on it.
 //
-// One engine, play_beat(), does all the talking to libasound. It plays a
-// beat described as a head of packed frames followed by copies of one fill
-// frame: PLAY hands it a whole beat buffer (the head is the beat), while the
-// audition and the tempo map hand it the click as the head and the silence
-// frame as the fill. The frames that reach the device are the same as those
-// of a beat buffer built in full, but a beat is never held in memory: a
-// playback needs the caller's click plus one period, whatever the tempo.
+// PLAY does all the talking to libasound. It plays a beat described as a
+// head of packed frames followed by copies of one fill frame: the audition
+// and the tempo map hand it the click as the head and the silence frame as
+// the fill. The frames that reach the device are those of a beat buffer
+// built in full, but a beat is never held in memory: a playback needs the
+// caller's click plus one period, whatever the tempo.
 #include "playback/playback.h"
 
 #include <alsa/asoundlib.h>
+#include <signal.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 #include "common/fatal.h"
 
@@ -25,15 +26,6 @@ namespace {
 
 // The period asked of the device; the buffer holds two of them.
 constexpr int64_t requestedPeriodFrames = 1024;
-
-// One beat as the engine reads it: frames 0 .. headFrames-1 come from
-// `head`, frames headFrames .. beatFrames-1 are copies of `fillFrame`.
-struct Beat {
-    const int8_t* head;
-    int64_t headFrames;  // 0 .. beatFrames
-    const int8_t* fillFrame;
-    int64_t beatFrames;  // at least 1
-};
 
 // Where the fill stands; carried over from one period to the next.
 struct Position {
@@ -66,6 +58,12 @@ void fill_frames(int8_t* dst, int64_t count, const int8_t* frame, int64_t bytesP
     }
 }
 
+void print_measure(int32_t measure)
+{
+    std::printf("\tMeasure  %i\n", measure);
+    std::fflush(stdout);  // live, also into a pipe: a wrapper may follow the count
+}
+
 // A beat has ended: counts it and, when it closed a measure, prints the
 // next measure's line. The measure number wraps rather than overflows.
 void end_beat(int32_t meter, Position* pos)
@@ -73,7 +71,7 @@ void end_beat(int32_t meter, Position* pos)
     pos->frame = 0;
     if (pos->beatInMeasure == meter) {
         pos->measure = static_cast<int32_t>(static_cast<uint32_t>(pos->measure) + 1u);
-        std::printf("\tMeasure  %i\n", pos->measure);
+        print_measure(pos->measure);
         pos->beatInMeasure = 1;
     } else {
         pos->beatInMeasure += 1;
@@ -100,18 +98,33 @@ void fill_period(int8_t* out, int64_t frames, int64_t bytesPerFrame, const Beat&
     }
 }
 
-[[noreturn]] void die_out_of_memory()
+// Set when Ctrl-C arrives during playback; the one state that lives
+// outside main's record, since a signal handler can reach nothing else.
+volatile std::sig_atomic_t interrupted = 0;
+
+void on_interrupt(int) { interrupted = 1; }
+
+// Ctrl-C stops the sound, not the program, from here until
+// release_interrupt(): the handler is installed for one command's playback
+// and the disposition before it put back afterwards.
+void catch_interrupt(struct sigaction* previous)
 {
-    die(1, stderr, "unable to allocate playback buffer: %s\n", std::strerror(ENOMEM));
+    interrupted = 0;
+    struct sigaction action = {};
+    action.sa_handler = on_interrupt;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, previous);
 }
 
-// A period buffer of `frames` frames, or the end of the process.
-int8_t* allocate_period(int64_t frames, int64_t bytesPerFrame)
+// Puts back the disposition of SIGINT from before catch_interrupt(), and
+// says so when Ctrl-C stopped the playback.
+void release_interrupt(const struct sigaction* previous)
 {
-    if (frames > std::numeric_limits<int64_t>::max() / 4) die_out_of_memory();
-    void* buffer = std::malloc(static_cast<size_t>(frames * bytesPerFrame));
-    if (!buffer) die_out_of_memory();
-    return static_cast<int8_t*>(buffer);
+    sigaction(SIGINT, previous, nullptr);
+    if (!interrupted) return;
+    std::puts("Playback stopped.");
+    std::fflush(stdout);
 }
 
 // Opens and configures `device` for mono `bits`-bit samples at `rate`;
@@ -125,8 +138,8 @@ snd_pcm_t* open_device(const char* device, uint32_t rate, int32_t bits,
     int rc = snd_pcm_open(&pcm, device, SND_PCM_STREAM_PLAYBACK, 0);
     if (rc < 0) die(1, stderr, "unable to open pcm device: %s\n", snd_strerror(rc));
 
-    auto* params = static_cast<snd_pcm_hw_params_t*>(std::calloc(1, snd_pcm_hw_params_sizeof()));
-    if (!params) die_out_of_memory();
+    std::vector<char> space(snd_pcm_hw_params_sizeof());
+    auto* params = reinterpret_cast<snd_pcm_hw_params_t*>(space.data());
     snd_pcm_hw_params_any(pcm, params);
     snd_pcm_hw_params_set_access(pcm, params, SND_PCM_ACCESS_RW_INTERLEAVED);
     const snd_pcm_format_t format = bits == 16 ? SND_PCM_FORMAT_S16_LE : SND_PCM_FORMAT_S24_3LE;
@@ -150,63 +163,7 @@ snd_pcm_t* open_device(const char* device, uint32_t rate, int32_t bits,
     *periodFrames = 0;
     dir = 0;
     snd_pcm_hw_params_get_period_size(params, periodFrames, &dir);
-    std::free(params);
     return pcm;
-}
-
-// Plays `beat` over and over for the whole periods that fit strictly below
-// `totalSamples`, printing the measure lines, then drains and closes.
-void play_beat(const Beat& beat, int64_t totalSamples, const char* device, uint32_t rate,
-               int32_t meter, int32_t startMeasure, int32_t bits)
-{
-    const int64_t bytesPerFrame = bits == 16 ? 2 : 3;
-    // The period buffer is taken before the device is touched, for the
-    // period that will be asked for; only a device that grants a longer
-    // period makes it grow.
-    int8_t* periodBuffer = allocate_period(requestedPeriodFrames, bytesPerFrame);
-
-    snd_pcm_uframes_t granted = 0;
-    snd_pcm_t* pcm = open_device(device, rate, bits, &granted);
-    if (granted > static_cast<snd_pcm_uframes_t>(std::numeric_limits<int64_t>::max()))
-        die_out_of_memory();
-    const int64_t periodFrames = static_cast<int64_t>(granted);
-    if (periodFrames > requestedPeriodFrames) {
-        std::free(periodBuffer);
-        periodBuffer = allocate_period(periodFrames, bytesPerFrame);
-    }
-
-    snd_pcm_prepare(pcm);
-    std::printf("\tMeasure  %i\n", startMeasure);
-
-    // A period of 0 frames would never advance: nothing is written then.
-    if (periodFrames > 0 && totalSamples > periodFrames) {
-        const int64_t limit = totalSamples - periodFrames;
-        Position pos{0, 1, startMeasure};
-        int64_t framesQueued = 0;
-        do {
-            fill_period(periodBuffer, periodFrames, bytesPerFrame, beat, meter, &pos);
-            // An underrun costs this period; any other failure or a short
-            // write is passed over and the next period follows.
-            const snd_pcm_sframes_t written =
-                snd_pcm_writei(pcm, periodBuffer, static_cast<snd_pcm_uframes_t>(periodFrames));
-            if (written == -EPIPE) snd_pcm_prepare(pcm);
-            framesQueued += periodFrames;
-        } while (framesQueued < limit);
-    }
-
-    snd_pcm_drain(pcm);
-    snd_pcm_close(pcm);
-    std::free(periodBuffer);
-}
-
-// True when `bits` is a depth the engine plays and `bytesPerSample` is its
-// layout; prints why not otherwise. A mismatch would make the engine read
-// the click with the wrong stride.
-bool playable_layout(int32_t bits, int32_t bytesPerSample)
-{
-    if ((bits == 16 && bytesPerSample == 2) || (bits == 24 && bytesPerSample == 3)) return true;
-    std::printf("Samples of %i bits in %i bytes cannot be played.\n", bits, bytesPerSample);
-    return false;
 }
 
 // The beat of `samplesPerBeat` frames that starts with the click, cut at
@@ -214,9 +171,7 @@ bool playable_layout(int32_t bits, int32_t bytesPerSample)
 Beat click_beat(const int8_t* clickBytes, int64_t clickLength, const int8_t* silenceFrame,
                 int64_t samplesPerBeat)
 {
-    static const int8_t zeroFrame[3] = {0, 0, 0};
-    const int64_t head = clickBytes ? std::clamp<int64_t>(clickLength, 0, samplesPerBeat) : 0;
-    return Beat{clickBytes, head, silenceFrame ? silenceFrame : zeroFrame, samplesPerBeat};
+    return Beat{clickBytes, std::min(clickLength, samplesPerBeat), silenceFrame, samplesPerBeat};
 }
 
 // Frames per beat of the audition, in single precision; 0 for a tempo that
@@ -224,9 +179,7 @@ Beat click_beat(const int8_t* clickBytes, int64_t clickLength, const int8_t* sil
 int64_t audition_beat(uint32_t rate, float tempo)
 {
     if (!(tempo > 0.0f)) return 0;
-    const float beatsPerSecond = tempo / 60.0f;
-    if (beatsPerSecond == 0.0f) return std::numeric_limits<int64_t>::max();
-    return truncate_to_int64(static_cast<float>(rate) / beatsPerSecond);
+    return truncate_to_int64(static_cast<float>(rate) / (tempo / 60.0f));
 }
 
 // Frames per beat of a tempo map section, in double precision; 0 for a
@@ -254,43 +207,68 @@ int64_t section_samples(const TempoMapEntry& entry, uint32_t rate)
 
 }  // namespace
 
-void PLAY(const int8_t* beat, int64_t beatSamples, int64_t totalSamples, const char* device,
-          uint32_t rate, int32_t meter, int32_t startMeasure, int32_t bits)
+void PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t rate,
+          int32_t meter, int32_t startMeasure, int32_t bits)
 {
-    if (!beat || beatSamples < 1) {
-        std::puts("There is no beat to play.");
-        return;
+    const int64_t bytesPerFrame = bits == 16 ? 2 : 3;
+    snd_pcm_uframes_t granted = 0;
+    snd_pcm_t* pcm = open_device(device, rate, bits, &granted);
+    const int64_t periodFrames = static_cast<int64_t>(granted);
+    std::vector<int8_t> periodBuffer(static_cast<size_t>(periodFrames * bytesPerFrame));
+
+    snd_pcm_prepare(pcm);
+    print_measure(startMeasure);
+
+    // A period of 0 frames would never advance: nothing is written then.
+    if (periodFrames > 0 && totalSamples > periodFrames) {
+        const int64_t limit = totalSamples - periodFrames;
+        Position pos{0, 1, startMeasure};
+        int64_t framesQueued = 0;
+        do {
+            fill_period(periodBuffer.data(), periodFrames, bytesPerFrame, beat, meter, &pos);
+            // An underrun costs this period; any other failure or a short
+            // write is passed over and the next period follows.
+            const snd_pcm_sframes_t written = snd_pcm_writei(
+                pcm, periodBuffer.data(), static_cast<snd_pcm_uframes_t>(periodFrames));
+            if (written == -EPIPE) snd_pcm_prepare(pcm);
+            framesQueued += periodFrames;
+        } while (framesQueued < limit && !interrupted);
     }
-    if (bits != 16 && bits != 24) {
-        std::printf("Samples of %i bits cannot be played.\n", bits);
-        return;
-    }
-    play_beat(Beat{beat, beatSamples, nullptr, beatSamples}, totalSamples, device, rate, meter,
-              startMeasure, bits);
+
+    // Stopped by Ctrl-C: what is queued is dropped, not played out.
+    if (interrupted)
+        snd_pcm_drop(pcm);
+    else
+        snd_pcm_drain(pcm);
+    snd_pcm_close(pcm);
 }
 
 void audition(const int8_t* clickBytes, int64_t clickLength, const int8_t* silenceFrame,
-              int32_t bytesPerSample, uint32_t rate, float tempo, float atime, int32_t meter,
-              const char* device, int32_t bits)
+              uint32_t rate, float tempo, float atime, int32_t meter, const char* device,
+              int32_t bits)
 {
-    if (!playable_layout(bits, bytesPerSample)) return;
     const int64_t samplesPerBeat = audition_beat(rate, tempo);
     if (samplesPerBeat < 1) {
         std::printf("A tempo of %g bpm cannot be played at %u Hz.\n", tempo, rate);
         return;
     }
     const int64_t auditionSamples = truncate_to_int64(static_cast<float>(rate) * atime);
-    play_beat(click_beat(clickBytes, clickLength, silenceFrame, samplesPerBeat), auditionSamples,
-              device, rate, meter, 1, bits);
+    struct sigaction previous;
+    catch_interrupt(&previous);
+    PLAY(click_beat(clickBytes, clickLength, silenceFrame, samplesPerBeat), auditionSamples,
+         device, rate, meter, 1, bits);
+    release_interrupt(&previous);
 }
 
 void play_tempo_map(const std::vector<TempoMapEntry>& map, const int8_t* clickBytes,
-                    int64_t clickLength, const int8_t* silenceFrame, int32_t bytesPerSample,
-                    uint32_t rate, const char* device, int32_t bits)
+                    int64_t clickLength, const int8_t* silenceFrame, uint32_t rate,
+                    const char* device, int32_t bits)
 {
-    if (!playable_layout(bits, bytesPerSample)) return;
+    struct sigaction previous;
+    catch_interrupt(&previous);
     int32_t section = 0;
     for (const TempoMapEntry& entry : map) {
+        if (interrupted) break;
         ++section;
         const int64_t samplesPerBeat = section_beat(rate, entry.tempo);
         if (samplesPerBeat < 1) {
@@ -300,7 +278,8 @@ void play_tempo_map(const std::vector<TempoMapEntry>& map, const int8_t* clickBy
         }
         const int64_t sectionSamples = section_samples(entry, rate);
         std::printf("\nPlaying section  %i \n\n", section);
-        play_beat(click_beat(clickBytes, clickLength, silenceFrame, samplesPerBeat),
-                  sectionSamples, device, rate, entry.meter, 1, bits);
+        PLAY(click_beat(clickBytes, clickLength, silenceFrame, samplesPerBeat), sectionSamples,
+             device, rate, entry.meter, 1, bits);
     }
+    release_interrupt(&previous);
 }

@@ -1,6 +1,7 @@
 // Parsing the tempo map file.
 #include "tempomap/tempomap.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,8 +40,11 @@ std::vector<TempoMapEntry> read_tempo_map(const char* name, const char* keyword)
 {
     std::FILE* file = std::fopen(name, "rb");
     std::string text;
-    if (!file || read_whole_stream(file, &text) != 0)
-        die(2, stdout, "The requested filename does not exist!\n");
+    const int error = file ? read_whole_stream(file, &text) : errno;
+    if (error) {
+        std::printf("Could not read the tempo map '%s': %s\n", name, std::strerror(error));
+        return {};
+    }
     std::puts("Parsing tmap file..");
     std::vector<TempoMapEntry> entries = parse_tempo_map_text(&text[0], keyword);
     if (entries.empty()) die(2, stdout, "Could not find tempo entries in map file.\n");

@@ -2,8 +2,9 @@
 // section's tempo, beats per measure and number of measures.
 //
 // read_tempo_map() is what `rtm` and `ptm` call: it reads the named file,
-// prints its two progress lines and returns the sections in file order, or
-// ends the process with a message. parse_tempo_map_text() is the pure
+// prints its two progress lines and returns the sections in file order; a
+// file it cannot read gives none, a file without sections ends the process.
+// parse_tempo_map_text() is the pure
 // tokenising parser underneath, for tests and fuzzing.
 #pragma once
 
@@ -24,7 +25,8 @@ std::vector<TempoMapEntry> parse_tempo_map_text(char* text, const char* keyword)
 
 // Reads the file `name` whole, prints "Parsing tmap file.." and
 // "Found %i map entries.\n", and returns its entries (at least one).
-// A file that cannot be opened or read: prints "The requested filename does
-// not exist!" and exits with status 2. No entries: prints "Could not find
-// tempo entries in map file." and exits with status 2.
+// A file that cannot be opened or read, or longer than 1 MiB: prints "Could
+// not read the tempo map 'NAME': <reason>" and returns no entries. No
+// entries in the file: prints "Could not find tempo entries in map file."
+// and exits with status 2.
 std::vector<TempoMapEntry> read_tempo_map(const char* name, const char* keyword);

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <unistd.h>
+
 #include "common/fatal.h"
 #include "wav/wav_io.h"
 
@@ -65,17 +67,25 @@ void Decon2(uint16_t value, uint8_t out[2])
 
 void Decon4(int64_t value, uint8_t out[4])
 {
-    const uint64_t v = value < 0 ? 0 : static_cast<uint64_t>(value);
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(static_cast<uint64_t>(value) >> (8 * i));
 }
 
-void MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples)
+bool write_sizes(int fd, int64_t tag, int64_t length)
+{
+    uint8_t size[4];
+    Decon4(length - (tag + 8), size);
+    if (pwrite(fd, size, 4, tag + 4) != 4) return false;
+    Decon4(length - 8, size);
+    return pwrite(fd, size, 4, 4) == 4;
+}
+
+bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples)
 {
     const uint32_t bytesPerSample = header_bytes_per_sample(bits);
     const uint32_t bytesPerSecond = rate * bytesPerSample;
-    const int64_t dataSize = (samples < 0 ? 0 : samples) * static_cast<int64_t>(bytesPerSample);
+    const int64_t dataSize = samples * static_cast<int64_t>(bytesPerSample);
     FILE* f = std::fopen(name, "wb");
-    if (!f) return;  // the WRITE_FILE that follows reports the missing file
+    if (!f) return false;
     put(f, name, "RIFF", 4);
     put32(f, name, dataSize + 36);
     put(f, name, "WAVE", 4);
@@ -90,6 +100,7 @@ void MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
     put(f, name, "data", 4);
     put32(f, name, dataSize);
     close_file(f, name);
+    return true;
 }
 
 void FIX_SIZE(const char* name)
@@ -100,11 +111,7 @@ void FIX_SIZE(const char* name)
     if (t < 0) die(2, stdout, "Can't find data block in wave file!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
     const int64_t length = ftello(f);
-    if (length < 0) fail_file(name, errno);
-    if (std::fseek(f, static_cast<long>(t + 4), SEEK_SET) != 0) fail_file(name, errno);
-    put32(f, name, length - (t + 8));
-    if (std::fseek(f, 4, SEEK_SET) != 0) fail_file(name, errno);
-    put32(f, name, length - 8);
+    if (length < 0 || !write_sizes(fileno(f), t, length)) fail_file(name, errno);
     close_file(f, name);
 }
 

@@ -4,6 +4,15 @@
 #include <cstdint>
 #include <cstdio>
 
+// The header MAKE_HEADER writes: 44 bytes, its "data" tag at 36.
+constexpr int64_t headerBytes = 44;
+constexpr int64_t dataTagAt = 36;
+
+// Writes the two sizes of a file `length` bytes long whose "data" tag is at
+// `tag`: bytes after the data size field, and length - 8, modulo 2^32.
+// Returns false when a write failed (errno says why).
+bool write_sizes(int fd, int64_t tag, int64_t length);
+
 // Prints "Could not write NAME: <system error text>" and exits with status 2.
 [[noreturn]] void fail_file(const char* name, int error);
 

@@ -11,14 +11,10 @@
 #include <sys/uio.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
-#include <vector>
 
 #include "common/fatal.h"
 #include "wav/wav_io.h"
@@ -28,18 +24,38 @@ namespace {
 const size_t blockBytes = 1 << 20;  // most bytes handed to one write
 const int maxPieces = 256;
 
+// Silent samples of either depth, 2 or 3 bytes of zeros: never written to,
+// so its pages cost no memory.
+const uint8_t silence[6 << 17] = {};
+
 // The open output file and the pieces not yet handed to it: the caller's
-// click and stretches of a block of silent samples, gathered into one
-// vectored write so that no sample byte is copied on the way.
+// click and stretches of the silent block, gathered into one vectored write
+// so that no sample byte is copied on the way.
 struct Output {
     int fd;
     const char* name;
-    const uint8_t* silence;  // silenceBytes bytes of whole silent samples
-    size_t silenceBytes;
+    int bytesPerSample;
+    off_t start;         // the file's length before this append
+    bool undoOnFailure;  // on a failed write: cut back to `start`
     iovec pieces[maxPieces];
     int count;
     size_t pending;
 };
+
+// A write failed part-way: puts the file in order, then ends the process
+// with the system's reason. An append that is to be undone is cut back to
+// where it began, which leaves the file as it was; otherwise the file, begun
+// by MAKE_HEADER, keeps its whole samples and its header states them.
+[[noreturn]] void fail_output(Output* out, int error)
+{
+    off_t keep = out->start;
+    if (!out->undoOnFailure) {
+        const off_t end = lseek(out->fd, 0, SEEK_END);
+        keep = end - (end - headerBytes) % out->bytesPerSample;
+    }
+    if (ftruncate(out->fd, keep) == 0 && !out->undoOnFailure) write_sizes(out->fd, dataTagAt, keep);
+    fail_file(out->name, error);
+}
 
 void flush_output(Output* out)
 {
@@ -47,10 +63,7 @@ void flush_output(Output* out)
     int left = out->count;
     while (left > 0) {
         const ssize_t done = writev(out->fd, next, left);
-        if (done < 0) {
-            if (errno == EINTR) continue;
-            fail_file(out->name, errno);
-        }
+        if (done < 0) fail_output(out, errno);
         size_t rest = static_cast<size_t>(done);
         while (left > 0 && rest >= next->iov_len) {
             rest -= next->iov_len;
@@ -74,22 +87,21 @@ void put_piece(Output* out, const uint8_t* bytes, size_t n)
     if (out->count == maxPieces || out->pending >= blockBytes) flush_output(out);
 }
 
-void put_silence(Output* out, int64_t samples, int bytesPerSample)
+void put_silence(Output* out, int64_t samples)
 {
-    uint64_t n = static_cast<uint64_t>(samples) * static_cast<uint64_t>(bytesPerSample);
+    uint64_t n = static_cast<uint64_t>(samples) * static_cast<uint64_t>(out->bytesPerSample);
+    const size_t most = sizeof silence / out->bytesPerSample * out->bytesPerSample;
     while (n > 0) {
-        const size_t take = n < out->silenceBytes ? static_cast<size_t>(n) : out->silenceBytes;
-        put_piece(out, out->silence, take);
+        const size_t take = n < most ? static_cast<size_t>(n) : most;
+        put_piece(out, silence, take);
         n -= take;
     }
 }
 
-// The smallest count above `written` whose float value is not below `beat`
-// (a finite value above float(written)); INT64_MAX when no 64-bit count
-// reaches it.
+// The smallest count above `written` whose float value is not below `beat`,
+// a finite value above float(written).
 int64_t first_count_reaching(int64_t written, float beat)
 {
-    if (!(beat < 9.2e18f)) return INT64_MAX;
     int64_t hi = static_cast<int64_t>(std::ceil(static_cast<double>(beat)));
     int64_t lo = written + 1;
     if (hi < lo) return lo;
@@ -103,10 +115,15 @@ int64_t first_count_reaching(int64_t written, float beat)
     return lo;
 }
 
+void report_uncreatable(const char* name)
+{
+    std::printf("Could not create '%s': %s\n", name, std::strerror(errno));
+}
+
 }  // namespace
 
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                   const int8_t* clickBytes, const int8_t* silenceFrame, int64_t clickLength)
+                   const int8_t* clickBytes, int64_t clickLength, bool undoOnFailure)
 {
     const float beatInterval = static_cast<float>(rate) / (tempo / 60.0f);
     const int bytesPerSample = bits == 24 ? 3 : bits / 8;
@@ -118,19 +135,8 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
         return 0;
     }
     std::setvbuf(f, nullptr, _IONBF, 0);  // the samples go to the descriptor directly
-    // A block of silent samples: calloc'd zeros stay untouched pages and so
-    // cost no resident memory; any other silent sample is repeated in it.
-    const size_t silenceBytes =
-        bytesPerSample > 0 ? blockBytes / bytesPerSample * bytesPerSample : blockBytes;
-    std::unique_ptr<uint8_t, void (*)(void*)> block(
-        static_cast<uint8_t*>(std::calloc(silenceBytes, 1)), std::free);
-    if (!block) die(2, stdout, "Out of memory writing %s\n", name);
-    if (std::any_of(silenceFrame, silenceFrame + bytesPerSample, [](int8_t b) { return b != 0; }))
-        for (size_t at = 0; at < silenceBytes; ++at)
-            block.get()[at] = static_cast<uint8_t>(silenceFrame[at % bytesPerSample]);
-    Output out{fileno(f), name, block.get(), silenceBytes, {}, 0, 0};
+    Output out{fileno(f), name, bytesPerSample, ftello(f), undoOnFailure, {}, 0, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
-    const int64_t length = clickLength > 0 ? clickLength : 0;
     int64_t written = 0;
     float beatCounter = 0.0f;
     float nextBeat = beatInterval * beatCounter;
@@ -138,22 +144,25 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
         if (!(static_cast<float>(written) < nextBeat)) {
             const float before = beatCounter;
             beatCounter += 1.0f;
-            put_piece(&out, click, static_cast<size_t>(length * bytesPerSample));
-            written += length;
+            put_piece(&out, click, static_cast<size_t>(clickLength * bytesPerSample));
+            written += clickLength;
             if (written >= count) break;
             nextBeat = beatInterval * beatCounter;
-            // A zero-length click whose beat position no longer moves on
-            // (zero, negative or NaN interval, counter past 2^24) would
+            // An empty click whose beat position no longer moves on (the
+            // beats all due at once, or the counter stuck past 2^24) would
             // place nothing for ever: the rest of the track is silence.
-            if (length == 0 && !(static_cast<float>(written) < nextBeat) &&
-                (beatCounter == before || !(beatInterval > 0.0f) || nextBeat != nextBeat))
-                nextBeat = INFINITY;
+            if (clickLength == 0 && !(static_cast<float>(written) < nextBeat) &&
+                (beatCounter == before || !(beatInterval > 0.0f)))
+                break;
             continue;
         }
-        int64_t end = first_count_reaching(written, nextBeat);
-        if (end > count) end = count;
-        put_silence(&out, end - written, bytesPerSample);
+        const int64_t end = std::min(first_count_reaching(written, nextBeat), count);
+        put_silence(&out, end - written);
         written = end;
+    }
+    if (written < count) {
+        put_silence(&out, count - written);
+        written = count;
     }
     flush_output(&out);
     close_file(f, name);
@@ -176,35 +185,33 @@ int64_t track_samples(uint32_t rate, float seconds)
 }
 
 void write_track(const char* save, uint32_t rate, int32_t bits, float tempo,
-                 int64_t trackSamples, const int8_t* clickBytes, const int8_t* silenceFrame,
-                 int64_t clickLength)
+                 int64_t trackSamples, const int8_t* clickBytes, int64_t clickLength)
 {
-    MAKE_HEADER(save, rate, static_cast<uint32_t>(bits), trackSamples);
-    const int64_t written = WRITE_FILE(rate, bits, tempo, trackSamples, save, clickBytes,
-                                       silenceFrame, clickLength);
+    if (!MAKE_HEADER(save, rate, static_cast<uint32_t>(bits), trackSamples))
+        return report_uncreatable(save);
+    const int64_t written =
+        WRITE_FILE(rate, bits, tempo, trackSamples, save, clickBytes, clickLength, false);
     if (written > trackSamples) FIX_SIZE(save);  // the last click ran past the end
 }
 
 void append_track(const char* save, uint32_t rate, int32_t bits, float tempo,
-                  int64_t trackSamples, const int8_t* clickBytes, const int8_t* silenceFrame,
-                  int64_t clickLength)
+                  int64_t trackSamples, const int8_t* clickBytes, int64_t clickLength)
 {
     check_append_target(save, rate, bits);
-    WRITE_FILE(rate, bits, tempo, trackSamples, save, clickBytes, silenceFrame, clickLength);
+    WRITE_FILE(rate, bits, tempo, trackSamples, save, clickBytes, clickLength, true);
     FIX_SIZE(save);
 }
 
 void write_tempo_map(const std::vector<TempoMapEntry>& map, const char* save, uint32_t rate,
-                     int32_t bits, const int8_t* clickBytes, const int8_t* silenceFrame,
-                     int64_t clickLength, float* tempo, float* trackSeconds)
+                     int32_t bits, const int8_t* clickBytes, int64_t clickLength, float* tempo,
+                     float* trackSeconds)
 {
-    MAKE_HEADER(save, rate, static_cast<uint32_t>(bits), 0);
+    if (!MAKE_HEADER(save, rate, static_cast<uint32_t>(bits), 0)) return report_uncreatable(save);
     for (const TempoMapEntry& e : map) {
         *tempo = e.tempo;
         *trackSeconds = beats_seconds(e.meter, e.meas, e.tempo);
         const int64_t samples = track_samples(rate, *trackSeconds);
-        if (samples < 1) continue;  // no finite length: nothing
-        WRITE_FILE(rate, bits, e.tempo, samples, save, clickBytes, silenceFrame, clickLength);
+        WRITE_FILE(rate, bits, e.tempo, samples, save, clickBytes, clickLength, false);
     }
     FIX_SIZE(save);
 }
