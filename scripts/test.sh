@@ -6,19 +6,22 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/need-packages.sh" cmake g++ make libasound2-dev python3 \
-  sox alsa-utils groff-base man-db util-linux
+  sox alsa-utils groff-base man-db util-linux pulseaudio pulseaudio-utils libasound2-plugins
 jobs=$(nproc)
+# One case more than there are cores: the sound-server case mostly waits
+# for its audio to play.
+cases=$((jobs + 1))
 
 # The tests are switched on explicitly: scripts/run.sh may have configured
 # build/ without them.
 echo "== plain build"
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIKVANE_TESTS=ON >/dev/null
 cmake --build "$top/build" -j"$jobs"
-ctest --test-dir "$top/build" --output-on-failure --no-tests=error -j"$jobs"
+ctest --test-dir "$top/build" --output-on-failure --no-tests=error -j"$cases"
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
 cmake -S "$top" -B "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DTIKVANE_SANITIZE=ON \
   -DTIKVANE_TESTS=ON >/dev/null
 cmake --build "$top/build-asan" -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir "$top/build-asan" --output-on-failure --no-tests=error -j"$jobs"
+  ctest --test-dir "$top/build-asan" --output-on-failure --no-tests=error -j"$cases"

@@ -11,6 +11,9 @@
 //   tikprobe wav FILE               the header fields against the file's length
 //   tikprobe clicks WAV LENGTH [RAW]  where the WAV's first click (LENGTH
 //                                   samples) recurs in its data, or in RAW
+//                                   (counted from the first click found)
+//   tikprobe loud RAW               the first and last of the 24-bit samples
+//                                   of RAW that are not silent
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -62,7 +65,7 @@ static unsigned le(const std::string& b, size_t at, int n)
 
 // Where `click` recurs in `where`, and how many samples of `bps` bytes
 // outside those places are not silent.
-static void clicks(const std::string& click, size_t bps, const std::string& where)
+static void clicks(const std::string& click, size_t bps, const std::string& where, bool relative)
 {
     std::vector<size_t> at;
     size_t loud = 0, from = 0;
@@ -80,7 +83,8 @@ static void clicks(const std::string& click, size_t bps, const std::string& wher
         from = end + click.size();
     }
     std::printf("%zu clicks at", at.size());
-    for (size_t k = 0; k < at.size() && k < 4; k++) std::printf(" %zu", at[k]);
+    for (size_t k = 0; k < at.size() && k < 4; k++)
+        std::printf(" %zu", at[k] - (relative ? at[0] : 0));
     std::map<size_t, int> gaps;
     for (size_t k = 1; k < at.size(); k++) gaps[at[k] - at[k - 1]]++;
     std::printf("%s\napart:", at.size() > 4 ? " ..." : "");
@@ -142,7 +146,12 @@ int main(int argc, char** argv)
     } else if (what == "clicks" && (argc == 4 || argc == 5)) {
         const size_t bps = le(slurp(argv[2], 0, 44), 34, 2) / 8;
         clicks(slurp(argv[2], 44, std::atol(argv[3]) * bps), bps,
-               argc == 5 ? slurp(argv[4]) : slurp(argv[2], 44));
+               argc == 5 ? slurp(argv[4]) : slurp(argv[2], 44), argc == 5);
+    } else if (what == "loud" && argc == 3) {
+        const std::string raw = slurp(argv[2]);
+        const size_t first = raw.find_first_not_of('\0'), last = raw.find_last_not_of('\0');
+        std::printf("%zd %zd of %zu\n", first == std::string::npos ? -1 : ssize_t(first / 3),
+                    last == std::string::npos ? -1 : ssize_t(last / 3), raw.size() / 3);
     } else {
         std::fprintf(stderr, "tikprobe: unknown request; see the head of tests/probe.cpp\n");
         return 2;

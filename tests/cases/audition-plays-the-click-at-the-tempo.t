@@ -1,9 +1,9 @@
-The device `cap` is alsa-lib's file plugin over the null PCM: it appends
-every frame it is given to capture.raw. The reference clicks come from
-tracks the program writes.
+The device `cap` is alsa-lib's file plugin over the null PCM: it writes
+every frame it is given to capture.raw, made anew each time the device is
+opened. The reference clicks come from tracks the program writes.
 
-  $ printf 'pcm.cap { type file; slave.pcm "null"; file "|cat >> %s/capture.raw"; format "raw" }\n' $HOME > .asoundrc
-  $ printf '1\n2\nn ref.wav\nw\nx\n' | tikvane > /dev/null
+  $ echo 'pcm.cap { type file; slave.pcm "null"; file "capture.raw"; format "raw" }' > .asoundrc
+  $ printf '1\n2\nn ref.wav\nm 1\nw\nx\n' | tikvane > /dev/null
   [2]
 
 a plays the click every beat (22050 samples at 120 bpm) for the audition
@@ -33,7 +33,7 @@ the 441000 frames of 10 s, a little under 20 beats, measures 1 to 5.
 At 48000 Hz and 128 bpm the beat is 48000 / (128 / 60) in single
 precision, truncated: 22499 samples. 16-bit samples.
 
-  $ rm capture.raw; printf '2\n1\nn ref16.wav\nw\no cap\nt 128\na\nx\n' | tikvane | grep -c Measure
+  $ printf '2\n1\nn ref16.wav\nm 1\nw\no cap\nt 128\na\nx\n' | tikvane | grep -c Measure
   6
   $ tikprobe clicks ref16.wav 2400 capture.raw; wc -c < capture.raw
   22 clicks at 0 22499 44998 67497 ...
@@ -46,7 +46,7 @@ beat's end (the last beat is cut by the end of the last period); a beat
 far longer than the audition plays the click, then silence. The fastest tempo, 60 x rate, gives beats of one sample: the
 click's first.
 
-  $ audition() { rm -f capture.raw; printf "1\n2\no cap\n$1\na\nx\n" | tikvane > out; grep Measure out | tail -n 1
+  $ audition() { printf "1\n2\no cap\n$1\na\nx\n" | tikvane > out; grep Measure out | tail -n 1
   >              tikprobe clicks ref.wav $2 capture.raw; wc -c < capture.raw; }
   $ audition 't 1500
   > b 3

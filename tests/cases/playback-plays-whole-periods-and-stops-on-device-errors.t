@@ -2,10 +2,10 @@ Playback writes whole periods of 1024 frames only, those that fit strictly
 below the length asked for: at a rate of 1024 Hz an audition of t seconds
 asks for 1024 x t frames.
 
-  $ printf 'pcm.cap { type file; slave.pcm "null"; file "|cat >> %s/capture.raw"; format "raw" }\n' $HOME > .asoundrc
+  $ echo 'pcm.cap { type file; slave.pcm "null"; file "capture.raw"; format "raw" }' > .asoundrc
   $ printf 'rate\t1024\ndevice\tcap\n' > tiklora.txt
   $ for al in -1 0 1 1.0009765625 2 4 4.0009765625; do
-  >   rm -f capture.raw; printf "al $al\na\nx\n" | tikvane > out
+  >   printf "al $al\na\nx\n" | tikvane > out
   >   echo "$al s: $(($(wc -c < capture.raw) / 3)) frames, $(grep -c Measure out) measure line(s)"
   > done
   -1 s: 0 frames, 1 measure line(s)

@@ -3,7 +3,7 @@ opened anew for each, measures counted from 1 in every section. The beat
 is rate x 60 / tempo in double precision, truncated.
 
   $ printf 'pcm.cap { type file; slave.pcm "null"; file "|cat >> %s/capture.raw"; format "raw" }\n' $HOME > .asoundrc
-  $ printf '1\n2\nn ref.wav\nw\nx\n' | tikvane > /dev/null
+  $ printf '1\n2\nn ref.wav\nm 1\nw\nx\n' | tikvane > /dev/null
   [2]
   $ printf 'tmap\t120\t4\t48\ntmap\t160\t3\t16\n' > tmap.txt
   $ printf '1\n2\no cap\nptm\nx\n' | tikvane > out
@@ -32,7 +32,7 @@ then 775 of 16537-sample beats (16537.5 truncated).
 At 48000 Hz and 128 bpm the map's beat is 22500 samples (the audition's
 is 22499).
 
-  $ printf '2\n1\nn ref16.wav\nw\nx\n' | tikvane > /dev/null
+  $ printf '2\n1\nn ref16.wav\nm 1\nw\nx\n' | tikvane > /dev/null
   [2]
   $ rm capture.raw; printf 'tmap\t128\t4\t2\n' > tmap.txt
   $ printf '2\n1\no cap\nptm\nx\n' | tikvane | grep -c Measure; tikprobe clicks ref16.wav 2400 capture.raw

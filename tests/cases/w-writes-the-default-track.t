@@ -20,12 +20,12 @@ clicks 22050 samples apart, silence between, 4233600 samples in all.
   8bce70d0077cbabc5aaee8798753932f71dc4e7b07160bdcbafcb96489f483ab  click.wav
 
 + adds a track to its end and corrects the sizes; twice after w makes three
-tracks, all counted.
+tracks, all counted (here of one measure each).
 
-  $ printf '1\n2\n+\n+\nx\n' | tikvane > /dev/null; tikprobe wav click.wav; tikprobe clicks click.wav 2205
-  38102444 bytes: RIFF size 38102436, data size 38102400; 1 channel(s) at 44100 Hz, 24 bits
-  576 clicks at 0 22050 44100 66150 ...
-  apart: 22050 (575)
+  $ printf '1\n2\nm 1\nw\n+\n+\nx\n' | tikvane > /dev/null; tikprobe wav click.wav; tikprobe clicks click.wav 2205
+  793844 bytes: RIFF size 793836, data size 793800; 1 channel(s) at 44100 Hz, 24 bits
+  12 clicks at 0 22050 44100 66150 ...
+  apart: 22050 (11)
   other samples not silent: 0
 
 At 16 bits each sample is the 24-bit one without its low byte. Another
