@@ -12,8 +12,9 @@
 //   tikprobe clicks WAV LENGTH [RAW]  where the WAV's first click (LENGTH
 //                                   samples) recurs in its data, or in RAW
 //                                   (counted from the first click found)
-//   tikprobe loud RAW               the first and last of the 24-bit samples
-//                                   of RAW that are not silent
+//   tikprobe sound RAW              the stretches of sound in RAW (24-bit
+//                                   samples), split by a tenth of a second
+//                                   of silence: first and last sample of each
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -147,11 +148,16 @@ int main(int argc, char** argv)
         const size_t bps = le(slurp(argv[2], 0, 44), 34, 2) / 8;
         clicks(slurp(argv[2], 44, std::atol(argv[3]) * bps), bps,
                argc == 5 ? slurp(argv[4]) : slurp(argv[2], 44), argc == 5);
-    } else if (what == "loud" && argc == 3) {
+    } else if (what == "sound" && argc == 3) {
         const std::string raw = slurp(argv[2]);
-        const size_t first = raw.find_first_not_of('\0'), last = raw.find_last_not_of('\0');
-        std::printf("%zd %zd of %zu\n", first == std::string::npos ? -1 : ssize_t(first / 3),
-                    last == std::string::npos ? -1 : ssize_t(last / 3), raw.size() / 3);
+        size_t at = raw.find_first_not_of('\0');
+        while (at != std::string::npos) {
+            size_t last = at, next = raw.find_first_not_of('\0', at + 1);
+            while (next != std::string::npos && next - last < 3 * 4410)
+                last = next, next = raw.find_first_not_of('\0', next + 1);
+            std::printf("%zu %zu\n", at / 3, last / 3);
+            at = next;
+        }
     } else {
         std::fprintf(stderr, "tikprobe: unknown request; see the head of tests/probe.cpp\n");
         return 2;

@@ -70,36 +70,48 @@ timing() {
         }' "$1"
 }
 
-# Plays a 60-second audition at 1200 bpm, whose clicks touch, so that the
-# sound is unbroken; sends SIGINT a moment into it; then x. Tells whether
-# the menu came back and the sound stopped (in the recording RAW) within
-# half a second of the signal, and the program's exit status.
-interrupt_audition() {
+# Plays at 1200 bpm, whose clicks touch, so that the sound is unbroken: a
+# 60-second audition, then a tempo map of two 20-second sections; sends
+# SIGINT a moment into each, then x. Tells, for each, whether the menu came
+# back and the sound (in the recording RAW) stopped within half a second of
+# the signal, and the program's exit status and what it said on the way.
+interrupt_playback() {
+    printf 'tmap\t1200\t4\t100\ntmap\t1200\t4\t100\n' > tmap.txt
     mkfifo commands lines
     stamp < lines > stamped & started+=($!)
     tikvane < commands > lines 2>&1 & local program=$!
     started+=($program)
     exec 7> commands
-    printf '1\n2\no pulse\nt 1200\nal 60\na\n' >&7
-    wait_for grep -q 'Measure  2$' stamped && sleep 0.2
-    local signalled=$EPOCHREALTIME
-    kill -INT "$program"
-    wait_for menu_back || kill "$program"
-    sleep 0.4
+    printf '1\n2\no pulse\nt 1200\nal 60\n' >&7
+    local n=0 signals=()
+    for command in a ptm; do
+        n=$((n + 1))
+        echo "$command" >&7
+        wait_for measure_two $n && sleep 0.2
+        signals+=("$EPOCHREALTIME")
+        kill -INT "$program"
+        wait_for menu_back $n || kill "$program"
+        sleep 0.6
+    done
     echo x >&7
     exec 7>&-
     wait "$program"
     echo "exit status $?"
-    grep -o 'Playback stopped.' stamped
     stop_recording
-    local menu=$(menu_back | cut -d ' ' -f 1)
-    tikprobe loud "$1" | awk -v began="$began" -v signalled="$signalled" -v menu="$menu" '{
-        late = menu ? menu - signalled : 60; stopped = began + $2 / 44100 - signalled
-        print (late < 0.5 ? "the menu came back within 0.5 s" \
+    grep -e 'Playing section' -e 'Playback stopped' stamped | cut -d ' ' -f 2-
+    paste <(printf '%s\n' "${signals[@]}") <(menu_back 1; menu_back 2) <(tikprobe sound "$1") |
+    awk -v began="$began" '{
+        late = $2 - $1; stopped = began + $4 / 44100 - $1
+        print (late > 0 && late < 0.5 ? "the menu came back within 0.5 s" \
                : sprintf("the menu came back after %.3f s", late))
         print (stopped < 0.5 && stopped > -0.15 ? "the sound stopped within 0.5 s" \
                : sprintf("the sound stopped %.3f s after the signal", stopped))
     }'
 }
-# The stamped last line of the menu that follows "Playback stopped.".
-menu_back() { sed -n '/Playback stopped/,$p' stamped | grep -m 1 "Enter 'rtm'"; }
+# Whether the N-th line "Measure  2" has come.
+measure_two() { [ "$(grep -c 'Measure  2$' stamped)" -ge "$1" ]; }
+# The stamp of the menu's last line after the N-th "Playback stopped.".
+menu_back() {
+    awk -v n="$1" '/Playback stopped/ { k++ } k == n && /Enter .rtm/ { print $1; found = 1; exit }
+                   END { exit !found }' stamped
+}

@@ -15,10 +15,11 @@ whose fields "{key=default}" are filled in. A printed line that holds a
 character other than a printable one or a TAB is shown escaped, followed by
 " (esc)"; a last line without its newline ends in " (no-eol)".
 """
-import difflib, os, re, subprocess, sys, tempfile
+import difflib, os, re, signal, subprocess, sys, tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SALT = '@@tikvane-case@@'
+OUTPUT_LIMIT = 64 << 20  # a runaway program fails its case instead of filling the memory
 
 
 def parse(path):
@@ -77,9 +78,15 @@ def main():
     with tempfile.TemporaryDirectory(prefix='tikvane-case-') as work:
         env = dict(os.environ, HOME=work, TESTDIR=HERE, LC_ALL='C',
                    PATH=os.pathsep.join(dirs + [os.environ.get('PATH', '/usr/bin:/bin')]))
-        run = subprocess.run(['bash', '-c', script], cwd=work, env=env, stdin=subprocess.DEVNULL,
-                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=300)
-    pieces = run.stdout.decode('latin-1').split('\n' + SALT + ' ')
+        run = subprocess.Popen(['bash', '-c', script], cwd=work, env=env, start_new_session=True,
+                               stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                               stderr=subprocess.STDOUT)
+        printed = run.stdout.read(OUTPUT_LIMIT + 1)
+        if len(printed) > OUTPUT_LIMIT:
+            os.killpg(run.pid, signal.SIGKILL)
+            sys.exit('%s printed more than %d bytes' % (case, OUTPUT_LIMIT))
+        run.wait()
+    pieces = printed.decode('latin-1').split('\n' + SALT + ' ')
     failed = False
     for i, (cmd, expected) in enumerate(steps):
         if i + 1 >= len(pieces):
