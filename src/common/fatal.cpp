@@ -9,7 +9,7 @@ void die(int status, std::FILE* stream, const char* fmt, ...)
 {
     // The dialogue comes first, also where both streams go to one place.
     std::fflush(stdout);
-    if (stream && fmt) {
+    if (fmt) {
         va_list args;
         va_start(args, fmt);
         std::vfprintf(stream, fmt, args);
@@ -19,6 +19,5 @@ void die(int status, std::FILE* stream, const char* fmt, ...)
     // (a full disk), say so where it can still be seen.
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         std::fprintf(stderr, "Could not write standard output: %s\n", std::strerror(errno));
-    std::fflush(stderr);
     std::exit(status);
 }

@@ -8,11 +8,7 @@ int read_whole_stream(std::FILE* stream, std::string* text)
     size_t got;
     while (text->size() <= textLimit && (got = std::fread(chunk, 1, sizeof chunk, stream)) > 0)
         text->append(chunk, got);
-    int error = std::ferror(stream) ? errno : 0;
-    if (!error && text->size() > textLimit) {
-        text->resize(textLimit);
-        error = EFBIG;
-    }
+    const int error = std::ferror(stream) ? errno : text->size() > textLimit ? EFBIG : 0;
     std::fclose(stream);
     return error;
 }

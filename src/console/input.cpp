@@ -30,8 +30,7 @@ bool read_word(std::FILE* in, std::string* word, size_t keep, size_t* length)
         if (*length < keep) word->push_back(static_cast<char>(c));
         ++*length;
     }
-    std::ungetc(c, in);
-    return true;
+    return true;  // the white space that ended the word is no loss
 }
 
 // Whether `text` followed by `c` can still begin an integer as "%i" reads
@@ -52,11 +51,9 @@ static bool begins_integer(const std::string& text, int c)
 // Whether `word` (lower case) begins with `text`'s letters followed by `c`.
 static bool spells(const char* word, const char* text, int c)
 {
-    const size_t n = std::strlen(text);
-    if (n >= std::strlen(word) || std::tolower(c) != word[n]) return false;
-    for (size_t i = 0; i < n; i++)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != word[i]) return false;
-    return true;
+    for (; *text; text++, word++)
+        if (std::tolower(static_cast<unsigned char>(*text)) != *word) return false;
+    return *word && std::tolower(c) == *word;
 }
 
 // Whether `text` followed by `c` can still begin a number as "%f" reads it:
@@ -68,7 +65,6 @@ static bool begins_float(const std::string& text, int c)
     const char* s = text.c_str();
     s += *s == '+' || *s == '-';
     if (text.empty() && (c == '+' || c == '-')) return true;
-    if (*s == '\0' && (c == '.' || std::isdigit(c))) return true;
     if (spells("infinity", s, c) || spells("nan", s, c)) return true;
     if (std::isalpha(static_cast<unsigned char>(*s))) return false;
     const bool hex = s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
@@ -85,26 +81,23 @@ static bool begins_float(const std::string& text, int c)
     return hex ? std::isxdigit(c) : std::isdigit(c);
 }
 
-// Takes out of the input the longest piece of the next word, at most
-// numberWindow characters, that can still begin a number, and gives back
-// the one character that ended it. Returns false at the end of the input.
-static bool take_number(std::FILE* in, bool (*begins)(const std::string&, int), std::string* text)
+// Takes out of the input, into the empty `text`, the longest piece of the
+// next word, at most numberWindow characters, that can still begin a
+// number, and gives back the one character that ended it.
+static void take_number(std::FILE* in, bool (*begins)(const std::string&, int), std::string* text)
 {
-    text->clear();
     int c = skip_space(in);
-    if (c == EOF) return false;
     while (c != EOF && text->size() < numberWindow && begins(*text, c)) {
         text->push_back(static_cast<char>(c));
         c = std::getc(in);
     }
     std::ungetc(c, in);
-    return true;
 }
 
 bool read_int(std::FILE* in, uint32_t* value)
 {
     std::string text;
-    if (!take_number(in, begins_integer, &text)) return false;
+    take_number(in, begins_integer, &text);
     const size_t digits = text.find_first_of("0123456789");
     if (digits == std::string::npos) return false;
     const bool hex = text.find_first_of("xX") != std::string::npos;
@@ -117,7 +110,7 @@ bool read_int(std::FILE* in, uint32_t* value)
 bool read_float(std::FILE* in, float* value)
 {
     std::string text;
-    if (!take_number(in, begins_float, &text)) return false;
+    take_number(in, begins_float, &text);
     const char* s = text.c_str() + (text[0] == '+' || text[0] == '-');
     const bool hex = s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
     const std::string mantissa(hex ? s + 2 : s, std::strcspn(hex ? s + 2 : s, hex ? "pP" : "eE"));

@@ -86,7 +86,7 @@ static void read_name(std::FILE* in, char* field, size_t capacity, const char* w
 {
     std::string word;
     size_t length = 0;
-    if (!read_word(in, &word, capacity - 1, &length)) return;
+    if (!read_word(in, &word, capacity, &length)) return;
     if (length > capacity - 1) {
         std::printf("%s is longer than %zu characters; keeping '%s'.\n", what, capacity - 1, field);
         return;

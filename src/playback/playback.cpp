@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <limits>
@@ -34,13 +33,13 @@ struct Position {
     int32_t measure;        // number of the current measure
 };
 
-// Truncates toward zero into 64 bits. NaN gives 0; values beyond the range
-// give its nearest end, so an absurd length saturates instead of wrapping.
+// Truncates toward zero into 64 bits. Values beyond the range give its
+// nearest end, so an absurd length saturates instead of wrapping; NaN (an
+// audition length that is not a number) gives the lowest, nothing to play.
 int64_t truncate_to_int64(double x)
 {
-    if (std::isnan(x)) return 0;
     if (x >= 9223372036854775808.0) return std::numeric_limits<int64_t>::max();
-    if (x <= -9223372036854775808.0) return std::numeric_limits<int64_t>::min();
+    if (!(x > -9223372036854775808.0)) return std::numeric_limits<int64_t>::min();
     return static_cast<int64_t>(x);
 }
 
@@ -160,7 +159,6 @@ snd_pcm_t* open_device(const char* device, uint32_t rate, int32_t bits,
 
     rc = snd_pcm_hw_params(pcm, params);
     if (rc < 0) die(1, stderr, "unable to set hw parameters: %s\n", snd_strerror(rc));
-    *periodFrames = 0;
     dir = 0;
     snd_pcm_hw_params_get_period_size(params, periodFrames, &dir);
     return pcm;
@@ -211,13 +209,12 @@ void PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t r
           int32_t meter, int32_t startMeasure, int32_t bits)
 {
     const int64_t bytesPerFrame = bits == 16 ? 2 : 3;
-    snd_pcm_uframes_t granted = 0;
+    snd_pcm_uframes_t granted;
     snd_pcm_t* pcm = open_device(device, rate, bits, &granted);
     const int64_t periodFrames = static_cast<int64_t>(granted);
     std::vector<int8_t> periodBuffer(static_cast<size_t>(periodFrames * bytesPerFrame));
 
-    snd_pcm_prepare(pcm);
-    print_measure(startMeasure);
+    print_measure(startMeasure);  // installing the parameters prepared the device
 
     // A period of 0 frames would never advance: nothing is written then.
     if (periodFrames > 0 && totalSamples > periodFrames) {

@@ -29,7 +29,7 @@ struct UserSettings {
     char map[mapCapacity] = "tmap.txt";
 };
 
-// Reads `stream` (its first textLimit bytes at most), closes it, and stores the value of
+// Reads `stream` (about its first MiB at most), closes it, and stores the value of
 // every known key it finds into the matching field. Keys are the whole words
 // rate device bits tempo Hz atime save meter meas map, case-sensitive; other
 // words are passed over. A text value longer than its field is cut at the
@@ -41,7 +41,8 @@ void GET_PARAMS(std::FILE* stream, uint32_t* rate, int32_t* bits,
                 float* atime, int32_t* meter, int32_t* meas,
                 char save[saveCapacity], char map[mapCapacity]);
 
-// Writes the ten settings to tiklora.txt in the current directory (created or
+// Writes the ten settings (texts within the capacities of their fields) to
+// tiklora.txt in the current directory (created or
 // emptied) and prints "Saved Settings". Returns true when the file was
 // written, flushed and closed. On any failure it prints one line with the
 // system's error text instead, prints no "Saved Settings", and returns false.

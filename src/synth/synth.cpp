@@ -5,12 +5,12 @@
 #include <cstdio>
 
 // T(c) of the harmonic lowering: is 2^(c-1) x Hz, truncated, above half the
-// sample rate? A product too large for 64 bits is above any rate.
+// sample rate? Truncated in double precision, which is the 64-bit
+// truncation wherever that is defined, and above any rate beyond it.
 static bool octave_above_nyquist(int32_t c, float Hz, uint32_t rate)
 {
-    double product = std::pow(2.0, c - 1) * static_cast<double>(Hz);
-    if (product >= 9223372036854775807.0) return true;
-    return static_cast<double>(static_cast<int64_t>(product)) > 0.5 * static_cast<double>(rate);
+    const double octave = std::pow(2.0, c - 1) * static_cast<double>(Hz);
+    return std::trunc(octave) > 0.5 * static_cast<double>(rate);
 }
 
 ClickShape click_shape(uint32_t rate, float Hz)
@@ -43,23 +43,23 @@ void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
                uint32_t rate, int64_t length)
 {
     for (int64_t i = 0; i < length; i++) samples[i] = 0;
-    if (harmonics > 0 && periods > 0) {
-        const float R = static_cast<float>(rate);
-        int64_t f = F;
-        for (int32_t k = 1; k <= harmonics; k++, f += F) {
-            const float omega = static_cast<float>(
-                static_cast<double>(static_cast<float>(f)) * 6.283185307179586 / static_cast<double>(R));
-            const int64_t s = f > 0 ? static_cast<int64_t>(R / static_cast<float>(f)) : 0;
-            int64_t i = 0;
-            for (int32_t p = 1; p <= periods; p++) {
-                const float a = static_cast<float>(12582912.0 * std::pow(0.5, k) * std::pow(0.5, p));
-                // A fractional Hz makes a harmonic longer than the click:
-                // it is cut at the click's end.
-                const int64_t end = p * s < length ? p * s : length;
-                for (; i < end; i++) {
-                    const float sample = static_cast<float>(samples[i]) + std::sin(static_cast<float>(i) * omega) * a;
-                    samples[i] = static_cast<int64_t>(sample);
-                }
+    const float R = static_cast<float>(rate);
+    int64_t f = F;
+    // Each harmonic is added on top of those before it; with no harmonic, or
+    // no period, every sample stays 0.
+    for (int32_t k = 1; k <= harmonics; k++, f += F) {
+        const float omega = static_cast<float>(
+            static_cast<double>(static_cast<float>(f)) * 6.283185307179586 / static_cast<double>(R));
+        const int64_t s = f > 0 ? static_cast<int64_t>(R / static_cast<float>(f)) : 0;
+        int64_t i = 0;
+        for (int32_t p = 1; p <= periods; p++) {
+            const float a = static_cast<float>(12582912.0 * std::pow(0.5, k) * std::pow(0.5, p));
+            // A fractional Hz makes a harmonic longer than the click:
+            // it is cut at the click's end.
+            const int64_t end = p * s < length ? p * s : length;
+            for (; i < end; i++) {
+                const float sample = static_cast<float>(samples[i]) + std::sin(static_cast<float>(i) * omega) * a;
+                samples[i] = static_cast<int64_t>(sample);
             }
         }
     }

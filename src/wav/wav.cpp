@@ -15,9 +15,6 @@ namespace {
 
 const int64_t dataTagSearchLimit = 15000;
 
-// 3 bytes a sample at 24 bits, otherwise bits / 8.
-uint32_t header_bytes_per_sample(uint32_t bits) { return bits == 24 ? 3 : bits / 8; }
-
 void put(FILE* f, const char* name, const void* bytes, size_t n)
 {
     if (std::fwrite(bytes, 1, n, f) != n) fail_file(name, errno);
@@ -25,16 +22,16 @@ void put(FILE* f, const char* name, const void* bytes, size_t n)
 
 void put16(FILE* f, const char* name, uint16_t v)
 {
-    uint8_t b[2];
+    uint8_t b[sizeof v];
     Decon2(v, b);
-    put(f, name, b, 2);
+    put(f, name, b, sizeof b);
 }
 
 void put32(FILE* f, const char* name, int64_t v)
 {
-    uint8_t b[4];
+    uint8_t b[sizeof(uint32_t)];
     Decon4(v, b);
-    put(f, name, b, 4);
+    put(f, name, b, sizeof b);
 }
 
 }  // namespace
@@ -59,29 +56,29 @@ int64_t find_tag(FILE* f, const char* tag)
     return -1;
 }
 
-void Decon2(uint16_t value, uint8_t out[2])
+void Decon2(uint16_t value, uint8_t* out)
 {
     out[0] = static_cast<uint8_t>(value & 0xff);
     out[1] = static_cast<uint8_t>(value >> 8);
 }
 
-void Decon4(int64_t value, uint8_t out[4])
+void Decon4(int64_t value, uint8_t* out)
 {
     for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(static_cast<uint64_t>(value) >> (8 * i));
 }
 
 bool write_sizes(int fd, int64_t tag, int64_t length)
 {
-    uint8_t size[4];
+    uint8_t size[sizeof(uint32_t)];
     Decon4(length - (tag + 8), size);
-    if (pwrite(fd, size, 4, tag + 4) != 4) return false;
+    if (pwrite(fd, size, sizeof size, tag + 4) != sizeof size) return false;
     Decon4(length - 8, size);
-    return pwrite(fd, size, 4, 4) == 4;
+    return pwrite(fd, size, sizeof size, 4) == sizeof size;
 }
 
 bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples)
 {
-    const uint32_t bytesPerSample = header_bytes_per_sample(bits);
+    const uint32_t bytesPerSample = bits / 8;  // 3 at 24 bits, 2 at 16
     const uint32_t bytesPerSecond = rate * bytesPerSample;
     const int64_t dataSize = samples * static_cast<int64_t>(bytesPerSample);
     FILE* f = std::fopen(name, "wb");
@@ -121,12 +118,13 @@ void check_append_target(const char* name, uint32_t rate, int32_t bits)
     if (!f) die(2, stdout, "The requested filename does not exist!\n");
     // The tag must come with its size field, or the fix-up after the append
     // would write the size over the first samples appended.
-    char size[4];
-    if (find_tag(f, "data") < 0 || std::fread(size, 1, 4, f) != 4)
+    uint32_t size;
+    if (find_tag(f, "data") < 0 || std::fread(&size, 1, sizeof size, f) != sizeof size)
         die(2, stdout, "Can't find data block in wave file!\n");
     const int64_t fmt = find_tag(f, "fmt ");
     uint8_t b[24] = {0};
-    const bool haveFmt = fmt >= 0 && std::fseek(f, static_cast<long>(fmt), SEEK_SET) == 0 &&
+    // No chunk: the seek to -1 fails.
+    const bool haveFmt = std::fseek(f, static_cast<long>(fmt), SEEK_SET) == 0 &&
                          std::fread(b, 1, sizeof b, f) == sizeof b;
     std::fclose(f);  // read only; nothing to lose
     if (!haveFmt) die(2, stdout, "Can't find fmt block in wave file!\n");

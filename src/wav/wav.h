@@ -16,12 +16,12 @@
 
 #include "tempomap/tempomap.h"
 
-// Stores the low byte of `value`, then its high byte.
-void Decon2(uint16_t value, uint8_t out[2]);
+// Stores the low byte of `value`, then its high byte, into out[0] and out[1].
+void Decon2(uint16_t value, uint8_t* out);
 
-// Stores the 4 little-endian bytes of `value` modulo 2^32, least significant
-// first.
-void Decon4(int64_t value, uint8_t out[4]);
+// Stores the 4 little-endian bytes of `value` modulo 2^32 into out[0] to
+// out[3], least significant first.
+void Decon4(int64_t value, uint8_t* out);
 
 // Creates (or empties) `name` and writes a header for `samples` (0 or more)
 // mono samples of `bits` bits at `rate`. Returns false, having printed
@@ -55,8 +55,8 @@ float beats_seconds(int32_t meter, int32_t meas, float tempo);
 // precision, truncated. 0 when that is not a finite positive count.
 int64_t track_samples(uint32_t rate, float seconds);
 
-// `w`: a new file of `trackSamples` samples at `tempo`; the header is
-// corrected afterwards when the last click ran past the end. A file that
+// `w`: a new file of `trackSamples` samples at `tempo`; its sizes are set
+// from the file afterwards, as the last click may run past the end. A file that
 // cannot be created: "Could not create 'NAME': <reason>", and nothing more.
 void write_track(const char* save, uint32_t rate, int32_t bits, float tempo,
                  int64_t trackSamples, const int8_t* clickBytes, int64_t clickLength);

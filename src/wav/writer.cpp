@@ -24,9 +24,9 @@ namespace {
 const size_t blockBytes = 1 << 20;  // most bytes handed to one write
 const int maxPieces = 256;
 
-// Silent samples of either depth, 2 or 3 bytes of zeros: never written to,
-// so its pages cost no memory.
-const uint8_t silence[6 << 17] = {};
+// Silent samples of either depth (zero bytes): never written to, so its
+// pages cost no memory.
+const uint8_t silence[blockBytes] = {};
 
 // The open output file and the pieces not yet handed to it: the caller's
 // click and stretches of the silent block, gathered into one vectored write
@@ -63,7 +63,7 @@ void flush_output(Output* out)
     int left = out->count;
     while (left > 0) {
         const ssize_t done = writev(out->fd, next, left);
-        if (done < 0) fail_output(out, errno);
+        if (done == -1) fail_output(out, errno);
         size_t rest = static_cast<size_t>(done);
         while (left > 0 && rest >= next->iov_len) {
             rest -= next->iov_len;
@@ -104,7 +104,6 @@ int64_t first_count_reaching(int64_t written, float beat)
 {
     int64_t hi = static_cast<int64_t>(std::ceil(static_cast<double>(beat)));
     int64_t lo = written + 1;
-    if (hi < lo) return lo;
     while (lo < hi) {  // float(n) never falls as n grows, so bisect
         const int64_t mid = lo + (hi - lo) / 2;
         if (static_cast<float>(mid) < beat)
@@ -126,7 +125,7 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
                    const int8_t* clickBytes, int64_t clickLength, bool undoOnFailure)
 {
     const float beatInterval = static_cast<float>(rate) / (tempo / 60.0f);
-    const int bytesPerSample = bits == 24 ? 3 : bits / 8;
+    const int bytesPerSample = bits / 8;  // 3 at 24 bits, 2 at 16
     FILE* f = std::fopen(name, "rb+");
     if (!f) die(2, stdout, "The requested filename does not exist!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
@@ -134,7 +133,6 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
         close_file(f, name);
         return 0;
     }
-    std::setvbuf(f, nullptr, _IONBF, 0);  // the samples go to the descriptor directly
     Output out{fileno(f), name, bytesPerSample, ftello(f), undoOnFailure, {}, 0, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
     int64_t written = 0;
@@ -189,9 +187,8 @@ void write_track(const char* save, uint32_t rate, int32_t bits, float tempo,
 {
     if (!MAKE_HEADER(save, rate, static_cast<uint32_t>(bits), trackSamples))
         return report_uncreatable(save);
-    const int64_t written =
-        WRITE_FILE(rate, bits, tempo, trackSamples, save, clickBytes, clickLength, false);
-    if (written > trackSamples) FIX_SIZE(save);  // the last click ran past the end
+    WRITE_FILE(rate, bits, tempo, trackSamples, save, clickBytes, clickLength, false);
+    FIX_SIZE(save);  // the last click may have run past the end
 }
 
 void append_track(const char* save, uint32_t rate, int32_t bits, float tempo,

@@ -17,19 +17,55 @@ reads the next word, not the x, so the program does not exit.
   {menu meter=0 atime=2.0}
   [2]
 
-At a number prompt 0x converts nothing but is used up; 1e and 1e+ read 1;
-a hexadecimal mantissa with a binary exponent is a number too. A word that
-cannot begin a number stays whole for the menu, which does not know it.
+`menus` shows each menu's tempo, meter and audition length after the
+given commands; an s and an x follow them, so "saved" shows that the
+dialogue ran to its end.
 
-  $ menus() { printf "1\n2\n$1\nx\n" | tikvane | sed -n 's/.*(\(.* bpm\)).*/\1,/p; s/.*length (\(.* sec\)).*/\1;/p' | paste -sd ' '; }
+  $ menus() { printf "1\n2\n$1\ns\nx\n" | tikvane | awk '
+  >     /adjust tempo|per measure|the audition length/ { v = $0; sub(/.*\(/, "", v); sub(/\).*/, "", v) }
+  >     /adjust tempo/ { t = v } /per measure/ { b = v } /the audition length/ { print t ", " b " beats, " v }
+  >     /^Saved/ { print "saved" }'; rm tiklora.txt; }
+
+At a fractional prompt 0x, with a sign or in capitals, converts nothing but
+is used up; 1e and 1e+ read 1; a hexadecimal mantissa may have a binary
+exponent. An integer prompt reads hexadecimal digits after 0x.
+
   $ menus 't 0x
-  > al 2'
-  120.0 bpm, 10.0 sec; 120.0 bpm, 10.0 sec; 120.0 bpm, 2.0 sec;
+  > al -0X'
+  120.0 bpm, 4 beats, 10.0 sec
+  120.0 bpm, 4 beats, 10.0 sec
+  120.0 bpm, 4 beats, 10.0 sec
+  saved
+  120.0 bpm, 4 beats, 10.0 sec
   $ menus 't 1e
-  > al 1e+'
-  120.0 bpm, 10.0 sec; 1.0 bpm, 10.0 sec; 1.0 bpm, 1.0 sec;
-  $ menus 't 0x1p7'
-  120.0 bpm, 10.0 sec; 128.0 bpm, 10.0 sec;
+  > al 1e+
+  > t 1e+2'
+  120.0 bpm, 4 beats, 10.0 sec
+  1.0 bpm, 4 beats, 10.0 sec
+  1.0 bpm, 4 beats, 1.0 sec
+  100.0 bpm, 4 beats, 1.0 sec
+  saved
+  100.0 bpm, 4 beats, 1.0 sec
+  $ menus 't 0x1p7
+  > t 0X1P6
+  > b 0x1f'
+  120.0 bpm, 4 beats, 10.0 sec
+  128.0 bpm, 4 beats, 10.0 sec
+  64.0 bpm, 4 beats, 10.0 sec
+  64.0 bpm, 31 beats, 10.0 sec
+  saved
+  64.0 bpm, 31 beats, 10.0 sec
+
+A word that cannot begin a number stays whole for the next read: a
+command is then run (here s), any other word is not known to the menu.
+
+  $ menus 't s'
+  120.0 bpm, 4 beats, 10.0 sec
+  120.0 bpm, 4 beats, 10.0 sec
+  saved
+  120.0 bpm, 4 beats, 10.0 sec
+  saved
+  120.0 bpm, 4 beats, 10.0 sec
   $ printf '1\n2\nt fast\nx\n' | tikvane
   {first-run}
   {menu}
@@ -49,4 +85,8 @@ A number is looked at for 512 characters at most; the rest of the word is
 the next word.
 
   $ menus "t $(printf %0512d 9)0"
-  120.0 bpm, 10.0 sec; 9.0 bpm, 10.0 sec; 9.0 bpm, 10.0 sec;
+  120.0 bpm, 4 beats, 10.0 sec
+  9.0 bpm, 4 beats, 10.0 sec
+  9.0 bpm, 4 beats, 10.0 sec
+  saved
+  9.0 bpm, 4 beats, 10.0 sec

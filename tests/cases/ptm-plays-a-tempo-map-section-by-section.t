@@ -43,7 +43,8 @@ is 22499).
 
 Sections with no beats or no measures, or negative ones, play nothing and
 the next follows; a section whose tempo gives less than a sample per beat
-is skipped with a word.
+is skipped with a word (60 x rate, a beat of one sample, is the fastest
+that plays).
 
   $ rm capture.raw; printf 'tmap\t120\t0\t48\ntmap\t120\t4\t0\ntmap\t120\t-4\t-48\ntmap\t160\t3\t1\n' > tmap.txt
   $ printf '1\n2\no cap\nptm\nx\n' | tikvane | sed -n '/^Found/,/^Global/p' | grep .
@@ -61,12 +62,16 @@ is skipped with a word.
   3 clicks at 0 16537 33074
   apart: 16537 (2)
   other samples not silent: 0
-  $ rm capture.raw; printf 'tmap\t0\t4\t4\ntmap\t-60\t4\t4\ntmap\t60\t1\t1\n' > tmap.txt
+  $ rm capture.raw; printf 'tmap\t0\t4\t4\ntmap\t-60\t4\t4\ntmap\t2646001\t1\t1\n' > tmap.txt
+  $ printf 'tmap\t2646000\t1\t1\ntmap\t60\t1\t1\n' >> tmap.txt
   $ printf '1\n2\no cap\nptm\nx\n' | tikvane | sed -n '/^Found/,/^Global/p' | grep .
-  Found 3 map entries.
+  Found 5 map entries.
   Section 1 skipped: a tempo of 0 bpm cannot be played at 44100 Hz.
   Section 2 skipped: a tempo of -60 bpm cannot be played at 44100 Hz.
-  Playing section  3 
+  Section 3 skipped: a tempo of 2.646e+06 bpm cannot be played at 44100 Hz.
+  Playing section  4 
+  	Measure  1
+  Playing section  5 
   	Measure  1
   Global settings:
   $ wc -c < capture.raw

@@ -50,3 +50,5 @@ A map without entries ends the program before any file is touched.
   Could not find tempo entries in map file.
   tiklora.txt
   tmap.txt
+  $ echo rtm | tikvane > /dev/null
+  [2]
