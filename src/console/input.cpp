@@ -107,7 +107,7 @@ bool read_int(std::FILE* in, uint32_t* value)
     return true;
 }
 
-bool read_float(std::FILE* in, float* value)
+void read_float(std::FILE* in, float* value)
 {
     std::string text;
     take_number(in, begins_float, &text);
@@ -116,8 +116,6 @@ bool read_float(std::FILE* in, float* value)
     const std::string mantissa(hex ? s + 2 : s, std::strcspn(hex ? s + 2 : s, hex ? "pP" : "eE"));
     const bool number = mantissa.find_first_of(hex ? "0123456789abcdefABCDEF" : "0123456789") !=
                         std::string::npos;
-    if (!number && strcasecmp(s, "inf") && strcasecmp(s, "infinity") && strcasecmp(s, "nan"))
-        return false;
-    *value = std::strtof(text.c_str(), nullptr);
-    return true;
+    if (number || !strcasecmp(s, "inf") || !strcasecmp(s, "infinity") || !strcasecmp(s, "nan"))
+        *value = std::strtof(text.c_str(), nullptr);
 }

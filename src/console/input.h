@@ -26,6 +26,7 @@ bool read_int(std::FILE* in, uint32_t* value);
 
 // "%f": a decimal or 0x-hexadecimal number with optional sign, point and
 // exponent, or inf, infinity or nan, rounded to single precision. An
-// exponent marker without digits ("1e", "1e+") is read and ignored. Returns
-// false as read_int does, also for a piece that is no number ("0x", "-").
-bool read_float(std::FILE* in, float* value);
+// exponent marker without digits ("1e", "1e+") is read and ignored. Leaves
+// `*value` as it was when no number is there ("0x", "-", a word) or the
+// input has ended.
+void read_float(std::FILE* in, float* value);

@@ -52,14 +52,14 @@ static void print_help()
 }
 
 // Reads the command word of a pass. The end of the input ends the process
-// as `x` does. A word longer than any command is kept only in part: it can
-// match nothing, since its whole length is compared too.
+// as `x` does. Of a long word the first 8 characters are kept, which match
+// no command: none is longer than 3.
 static std::string read_command(std::FILE* in)
 {
     std::string word;
-    size_t length = 0;
+    size_t length;
     if (!read_word(in, &word, 8, &length)) die(2, nullptr, nullptr);
-    return length == word.size() ? word : std::string();
+    return word;
 }
 
 static bool is_command(const std::string& word)
@@ -75,8 +75,8 @@ static void help_screen(std::FILE* in)
 {
     print_help();
     std::string word;
-    size_t length = 0;
-    while (read_word(in, &word, 2, &length) && !(length == 1 && word == "c")) {
+    size_t length;
+    while (read_word(in, &word, 2, &length) && word != "c") {
     }
 }
 
@@ -85,7 +85,7 @@ static void help_screen(std::FILE* in)
 static void read_name(std::FILE* in, char* field, size_t capacity, const char* what)
 {
     std::string word;
-    size_t length = 0;
+    size_t length;
     if (!read_word(in, &word, capacity, &length)) return;
     if (length > capacity - 1) {
         std::printf("%s is longer than %zu characters; keeping '%s'.\n", what, capacity - 1, field);

@@ -159,7 +159,6 @@ snd_pcm_t* open_device(const char* device, uint32_t rate, int32_t bits,
 
     rc = snd_pcm_hw_params(pcm, params);
     if (rc < 0) die(1, stderr, "unable to set hw parameters: %s\n", snd_strerror(rc));
-    dir = 0;
     snd_pcm_hw_params_get_period_size(params, periodFrames, &dir);
     return pcm;
 }
@@ -189,18 +188,14 @@ int64_t section_beat(uint32_t rate, float tempo)
 }
 
 // Length of a section in frames, from the exact beat length: beats times
-// rate, in 64 bits (saturating), times the seconds per beat. A negative
-// beat or measure count gives an empty section.
+// rate times the seconds per beat, in double precision, which holds every
+// product of the three exactly below 2^53 and never wraps. A negative beat
+// or measure count gives an empty section.
 int64_t section_samples(const TempoMapEntry& entry, uint32_t rate)
 {
     if (entry.meter < 0 || entry.meas < 0) return 0;
-    uint64_t product = 0;
-    if (__builtin_mul_overflow(static_cast<uint64_t>(entry.meter),
-                               static_cast<uint64_t>(entry.meas), &product) ||
-        __builtin_mul_overflow(product, static_cast<uint64_t>(rate), &product))
-        product = std::numeric_limits<uint64_t>::max();
-    const double secondsPerBeat = 60.0 / static_cast<double>(entry.tempo);
-    return truncate_to_int64(static_cast<double>(product) * secondsPerBeat);
+    const double frames = static_cast<double>(entry.meter) * entry.meas * rate;
+    return truncate_to_int64(frames * (60.0 / static_cast<double>(entry.tempo)));
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ void FIX_SIZE(const char* name)
     FILE* f = std::fopen(name, "rb+");
     if (!f) die(2, stdout, "The requested filename does not exist!\n");
     const int64_t t = find_tag(f, "data");
-    if (t < 0) die(2, stdout, "Can't find data block in wave file!\n");
+    if (t == -1) die(2, stdout, "Can't find data block in wave file!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
     const int64_t length = ftello(f);
     if (length < 0 || !write_sizes(fileno(f), t, length)) fail_file(name, errno);
@@ -119,7 +119,7 @@ void check_append_target(const char* name, uint32_t rate, int32_t bits)
     // The tag must come with its size field, or the fix-up after the append
     // would write the size over the first samples appended.
     uint32_t size;
-    if (find_tag(f, "data") < 0 || std::fread(&size, 1, sizeof size, f) != sizeof size)
+    if (find_tag(f, "data") == -1 || std::fread(&size, 1, sizeof size, f) != sizeof size)
         die(2, stdout, "Can't find data block in wave file!\n");
     const int64_t fmt = find_tag(f, "fmt ");
     uint8_t b[24] = {0};

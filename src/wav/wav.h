@@ -37,13 +37,12 @@ void FIX_SIZE(const char* name);
 
 // Appends to the existing file `name` beats at `tempo`: a whole click at each
 // beat position, silence between, until at least `count` samples are
-// written. Returns the number of samples written (0 when count is below 1).
-// A file that cannot be opened: "The requested filename does not exist!",
-// exit 2. A write that fails: the file is cut back to its length before the
-// call when `undoOnFailure`, or else (a file begun by MAKE_HEADER) cut to
-// whole samples with its sizes corrected; then "Could not write NAME:
-// <reason>", exit 2.
-int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
+// written (nothing when count is below 1). A file that cannot be opened:
+// "The requested filename does not exist!", exit 2. A write that fails: the
+// file is cut back to its length before the call when `undoOnFailure`, or
+// else (a file begun by MAKE_HEADER) cut to whole samples with its sizes
+// corrected; then "Could not write NAME: <reason>", exit 2.
+void WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
                    const int8_t* clickBytes, int64_t clickLength, bool undoOnFailure);
 
 // Length in seconds of `meter` x `meas` beats at `tempo`: the beat count as

@@ -21,7 +21,7 @@
 
 namespace {
 
-const size_t blockBytes = 1 << 20;  // most bytes handed to one write
+const size_t blockBytes = 1 << 20;  // the silent block
 const int maxPieces = 256;
 
 // Silent samples of either depth (zero bytes): never written to, so its
@@ -39,7 +39,6 @@ struct Output {
     bool undoOnFailure;  // on a failed write: cut back to `start`
     iovec pieces[maxPieces];
     int count;
-    size_t pending;
 };
 
 // A write failed part-way: puts the file in order, then ends the process
@@ -76,23 +75,20 @@ void flush_output(Output* out)
         }
     }
     out->count = 0;
-    out->pending = 0;
 }
 
+// Up to maxPieces pieces go to one write.
 void put_piece(Output* out, const uint8_t* bytes, size_t n)
 {
-    if (n == 0) return;
     out->pieces[out->count++] = iovec{const_cast<uint8_t*>(bytes), n};
-    out->pending += n;
-    if (out->count == maxPieces || out->pending >= blockBytes) flush_output(out);
+    if (out->count == maxPieces) flush_output(out);
 }
 
 void put_silence(Output* out, int64_t samples)
 {
     uint64_t n = static_cast<uint64_t>(samples) * static_cast<uint64_t>(out->bytesPerSample);
-    const size_t most = sizeof silence / out->bytesPerSample * out->bytesPerSample;
     while (n > 0) {
-        const size_t take = n < most ? static_cast<size_t>(n) : most;
+        const size_t take = n < sizeof silence ? static_cast<size_t>(n) : sizeof silence;
         put_piece(out, silence, take);
         n -= take;
     }
@@ -121,7 +117,7 @@ void report_uncreatable(const char* name)
 
 }  // namespace
 
-int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
+void WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
                    const int8_t* clickBytes, int64_t clickLength, bool undoOnFailure)
 {
     const float beatInterval = static_cast<float>(rate) / (tempo / 60.0f);
@@ -129,11 +125,8 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
     FILE* f = std::fopen(name, "rb+");
     if (!f) die(2, stdout, "The requested filename does not exist!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
-    if (count < 1) {
-        close_file(f, name);
-        return 0;
-    }
-    Output out{fileno(f), name, bytesPerSample, ftello(f), undoOnFailure, {}, 0, 0};
+    if (count < 1) return close_file(f, name);
+    Output out{fileno(f), name, bytesPerSample, ftello(f), undoOnFailure, {}, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
     int64_t written = 0;
     float beatCounter = 0.0f;
@@ -144,7 +137,6 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
             beatCounter += 1.0f;
             put_piece(&out, click, static_cast<size_t>(clickLength * bytesPerSample));
             written += clickLength;
-            if (written >= count) break;
             nextBeat = beatInterval * beatCounter;
             // An empty click whose beat position no longer moves on (the
             // beats all due at once, or the counter stuck past 2^24) would
@@ -158,13 +150,9 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
         put_silence(&out, end - written);
         written = end;
     }
-    if (written < count) {
-        put_silence(&out, count - written);
-        written = count;
-    }
+    if (written < count) put_silence(&out, count - written);
     flush_output(&out);
     close_file(f, name);
-    return written;
 }
 
 float beats_seconds(int32_t meter, int32_t meas, float tempo)

@@ -43,7 +43,8 @@ precision, truncated: 22499 samples. 16-bit samples.
 
 A click longer than the beat (1764 samples at 1500 bpm) is cut at the
 beat's end (the last beat is cut by the end of the last period); a beat
-far longer than the audition plays the click, then silence. The fastest tempo, 60 x rate, gives beats of one sample: the
+far longer than the audition plays the click, then silence (here a beat of
+2^63 samples, the longest there is). The fastest tempo, 60 x rate, gives beats of one sample: the
 click's first.
 
   $ audition() { printf "1\n2\no cap\n$1\na\nx\n" | tikvane > out; grep Measure out | tail -n 1
@@ -56,7 +57,7 @@ click's first.
   apart: 1764 (23)
   other samples not silent: 1693
   132096
-  $ audition 't 1e-6
+  $ audition 't 2.86879895e-13
   > al 0.1' 2205
   	Measure  1
   1 clicks at 0

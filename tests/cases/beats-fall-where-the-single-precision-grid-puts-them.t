@@ -33,6 +33,16 @@ states the bytes that are there.
   apart: 2205 (3)
   other samples not silent: 0
 
+A track of a single sample (one beat at 1764000 bpm) still holds its
+whole click.
+
+  $ track 't 1764000
+  > b 1'
+  6659 bytes: RIFF size 6651, data size 6615; 1 channel(s) at 44100 Hz, 24 bits
+  1 clicks at 0
+  apart:
+  other samples not silent: 0
+
 A negative tempo with a negative meter still gives a length: the beats are
 all due at once, so the clicks follow one another; an empty click (1 Hz)
 then places nothing and the track is silence.

@@ -24,28 +24,34 @@ dialogue ran to its end.
   $ menus() { printf "1\n2\n$1\ns\nx\n" | tikvane | awk '
   >     /adjust tempo|per measure|the audition length/ { v = $0; sub(/.*\(/, "", v); sub(/\).*/, "", v) }
   >     /adjust tempo/ { t = v } /per measure/ { b = v } /the audition length/ { print t ", " b " beats, " v }
-  >     /^Saved/ { print "saved" }'; rm tiklora.txt; }
+  >     /^Saved/ { print "saved" }'; rm -f tiklora.txt; }
 
 At a fractional prompt 0x, with a sign or in capitals, converts nothing but
 is used up; 1e and 1e+ read 1; a hexadecimal mantissa may have a binary
 exponent. An integer prompt reads hexadecimal digits after 0x.
 
   $ menus 't 0x
-  > al -0X'
+  > al -0X
+  > b 0X1F'
   120.0 bpm, 4 beats, 10.0 sec
   120.0 bpm, 4 beats, 10.0 sec
   120.0 bpm, 4 beats, 10.0 sec
+  120.0 bpm, 31 beats, 10.0 sec
   saved
-  120.0 bpm, 4 beats, 10.0 sec
+  120.0 bpm, 31 beats, 10.0 sec
   $ menus 't 1e
   > al 1e+
-  > t 1e+2'
+  > t 1e+2
+  > al 5e-1
+  > t 0.5e+3'
   120.0 bpm, 4 beats, 10.0 sec
   1.0 bpm, 4 beats, 10.0 sec
   1.0 bpm, 4 beats, 1.0 sec
   100.0 bpm, 4 beats, 1.0 sec
+  100.0 bpm, 4 beats, 0.5 sec
+  500.0 bpm, 4 beats, 0.5 sec
   saved
-  100.0 bpm, 4 beats, 1.0 sec
+  500.0 bpm, 4 beats, 0.5 sec
   $ menus 't 0x1p7
   > t 0X1P6
   > b 0x1f'
@@ -58,6 +64,7 @@ exponent. An integer prompt reads hexadecimal digits after 0x.
 
 A word that cannot begin a number stays whole for the next read: a
 command is then run (here s), any other word is not known to the menu.
+What ends a number is read next: after 1x the x ends the program.
 
   $ menus 't s'
   120.0 bpm, 4 beats, 10.0 sec
@@ -66,6 +73,9 @@ command is then run (here s), any other word is not known to the menu.
   120.0 bpm, 4 beats, 10.0 sec
   saved
   120.0 bpm, 4 beats, 10.0 sec
+  $ menus 't 1x'
+  120.0 bpm, 4 beats, 10.0 sec
+  1.0 bpm, 4 beats, 10.0 sec
   $ printf '1\n2\nt fast\nx\n' | tikvane
   {first-run}
   {menu}

@@ -44,3 +44,14 @@ program with status 1 and the library's reason on standard error.
   $ printf '1\n2\no mulawonly\na\nx\n' | tikvane > /dev/null
   unable to set playback format: Invalid argument
   [1]
+
+After a playback Ctrl-C has its usual meaning again: at the menu it ends
+the program.
+
+  $ echo 'pcm.cap { type file; slave.pcm "null"; file "capture.raw"; format "raw" }' > .asoundrc
+  $ mkfifo in; env --default-signal=INT tikvane < in > out & program=$!; exec 3> in
+  $ printf '1\n2\no cap\nal 0\na\n' >&3
+  $ until sed -n '/Measure/,$p' out | grep -q "Enter 'rtm'"; do sleep 0.01; done
+  $ kill -INT $program; sleep 0.2; if kill -0 $program 2> /dev/null; then echo x >&3; fi
+  $ wait $program; echo "status $?"; exec 3>&-
+  status 130

@@ -7,8 +7,8 @@ settings write one measure of 4 at 240 bpm (44100 samples) into t.wav.
 
 No file at all: nothing is made.
 
-  $ echo + | tikvane | tail -n 1; ls
-  The requested filename does not exist!
+  $ echo + | tikvane > out; echo "[$?] $(tail -n 1 out)"; rm out; ls
+  [2] The requested filename does not exist!
   tiklora.txt
 
 A file without a "data" tag at an even offset from 2 to 15000, or whose
