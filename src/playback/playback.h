@@ -50,7 +50,8 @@ void audition(const int8_t* clickBytes, int64_t clickLength, const int8_t* silen
 // "\nPlaying section  %i \n\n". A section whose tempo gives less than one
 // sample per beat is skipped with a one-line message and the next follows;
 // after Ctrl-C no further section plays. A section's length is computed in
-// 64 bits (saturating); a negative beat or measure count makes it empty.
+// double precision (saturating); a negative beat or measure count makes it
+// empty.
 void play_tempo_map(const std::vector<TempoMapEntry>& map, const int8_t* clickBytes,
                     int64_t clickLength, const int8_t* silenceFrame, uint32_t rate,
                     const char* device, int32_t bits);
