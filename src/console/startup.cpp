@@ -26,7 +26,8 @@ float track_seconds_updated(const UserSettings& s)
 static void refuse_absurd_rate(UserSettings* s)
 {
     if (s->rate <= maxRate) return;
-    std::printf("Sample rate %u Hz is above the limit of %u Hz; using 44100 Hz.\n", s->rate, maxRate);
+    std::printf("Sample rate %u Hz is above the limit of %u Hz; using 44100 Hz.\n",
+                s->rate, maxRate);
     s->rate = 44100;
 }
 

@@ -48,8 +48,8 @@ void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
     // Each harmonic is added on top of those before it; with no harmonic, or
     // no period, every sample stays 0.
     for (int32_t k = 1; k <= harmonics; k++, f += F) {
-        const float omega = static_cast<float>(
-            static_cast<double>(static_cast<float>(f)) * 6.283185307179586 / static_cast<double>(R));
+        const double fHz = static_cast<float>(f);
+        const float omega = static_cast<float>(fHz * 6.283185307179586 / static_cast<double>(R));
         const int64_t s = f > 0 ? static_cast<int64_t>(R / static_cast<float>(f)) : 0;
         int64_t i = 0;
         for (int32_t p = 1; p <= periods; p++) {
@@ -58,8 +58,8 @@ void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
             // it is cut at the click's end.
             const int64_t end = p * s < length ? p * s : length;
             for (; i < end; i++) {
-                const float sample = static_cast<float>(samples[i]) + std::sin(static_cast<float>(i) * omega) * a;
-                samples[i] = static_cast<int64_t>(sample);
+                const float wave = std::sin(static_cast<float>(i) * omega) * a;
+                samples[i] = static_cast<int64_t>(static_cast<float>(samples[i]) + wave);
             }
         }
     }

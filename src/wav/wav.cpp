@@ -64,7 +64,8 @@ void Decon2(uint16_t value, uint8_t* out)
 
 void Decon4(int64_t value, uint8_t* out)
 {
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(static_cast<uint64_t>(value) >> (8 * i));
+    const uint64_t bits = static_cast<uint64_t>(value);
+    for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(bits >> (8 * i));
 }
 
 bool write_sizes(int fd, int64_t tag, int64_t length)
