@@ -94,17 +94,16 @@ static void take_number(std::FILE* in, bool (*begins)(const std::string&, int), 
     std::ungetc(c, in);
 }
 
-bool read_int(std::FILE* in, uint32_t* value)
+void read_int(std::FILE* in, uint32_t* value)
 {
     std::string text;
     take_number(in, begins_integer, &text);
     const size_t digits = text.find_first_of("0123456789");
-    if (digits == std::string::npos) return false;
+    if (digits == std::string::npos) return;
     const bool hex = text.find_first_of("xX") != std::string::npos;
     const int base = hex ? 16 : text[digits] == '0' ? 8 : 10;
     const long long v = std::strtoll(text.c_str(), nullptr, base);
     *value = static_cast<uint32_t>(static_cast<unsigned long long>(v));
-    return true;
 }
 
 void read_float(std::FILE* in, float* value)

@@ -20,9 +20,9 @@
 bool read_word(std::FILE* in, std::string* word, size_t keep, size_t* length);
 
 // "%i": a decimal, octal (leading 0) or hexadecimal (leading 0x) integer,
-// stored modulo 2^32 into `*value`. "0x" reads as 0. Returns false, leaving
-// `*value` as it was, when no digit was read or the input has ended.
-bool read_int(std::FILE* in, uint32_t* value);
+// stored modulo 2^32 into `*value`. "0x" reads as 0. Leaves `*value` as it
+// was when no digit was read or the input has ended.
+void read_int(std::FILE* in, uint32_t* value);
 
 // "%f": a decimal or 0x-hexadecimal number with optional sign, point and
 // exponent, or inf, infinity or nan, rounded to single precision. An

@@ -97,7 +97,8 @@ static void read_name(std::FILE* in, char* field, size_t capacity, const char* w
 static void read_int_setting(std::FILE* in, int32_t* setting)
 {
     uint32_t value = static_cast<uint32_t>(*setting);
-    if (read_int(in, &value)) *setting = static_cast<int32_t>(value);
+    read_int(in, &value);
+    *setting = static_cast<int32_t>(value);
 }
 
 // Runs the value handler of `word`: its prompt, its read and what it

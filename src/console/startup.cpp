@@ -54,17 +54,17 @@ static void ask_rate_and_depth(Session* session)
     UserSettings* s = &session->settings;
     std::puts("\nEnter sample rate or");
     std::puts("0 = exit, 1 = 44100,  2 = 48000,  3 = 88200,  4 = 96000");
+    // An answer that is no number keeps the default rate.
     uint32_t answer = s->rate;
-    if (read_int(session->in, &answer)) {
-        static const uint32_t presets[] = {0, 44100, 48000, 88200, 96000};
-        if (answer == 0) die(2, nullptr, nullptr);
-        s->rate = answer <= 4 ? presets[answer] : answer;
-        refuse_absurd_rate(s);
-    }
+    read_int(session->in, &answer);
+    static const uint32_t presets[] = {0, 44100, 48000, 88200, 96000};
+    if (answer == 0) die(2, nullptr, nullptr);
+    s->rate = answer <= 4 ? presets[answer] : answer;
+    refuse_absurd_rate(s);
     std::puts("\nChoose Bit Depth (1 = 16 bits, 2 = 24 bits)");
     uint32_t depth = 0;
-    bool read = read_int(session->in, &depth);
-    s->bits = read && depth == 1 ? 16 : 24;
+    read_int(session->in, &depth);
+    s->bits = depth == 1 ? 16 : 24;
     session->trackSeconds = track_seconds_at_start(*s);
 }
 

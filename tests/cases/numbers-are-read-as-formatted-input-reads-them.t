@@ -62,6 +62,21 @@ exponent. An integer prompt reads hexadecimal digits after 0x.
   saved
   64.0 bpm, 31 beats, 10.0 sec
 
+A fractional prompt also reads inf, infinity and nan, in any case and
+with a sign; a piece of one of them converts nothing.
+
+  $ menus 't inf
+  > al NaN
+  > t -Infinity
+  > t infin'
+  120.0 bpm, 4 beats, 10.0 sec
+  inf bpm, 4 beats, 10.0 sec
+  inf bpm, 4 beats, nan sec
+  -inf bpm, 4 beats, nan sec
+  -inf bpm, 4 beats, nan sec
+  saved
+  -inf bpm, 4 beats, nan sec
+
 A word that cannot begin a number stays whole for the next read: a
 command is then run (here s), any other word is not known to the menu.
 What ends a number is read next: after 1x the x ends the program.
