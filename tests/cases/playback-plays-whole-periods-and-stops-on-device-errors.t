@@ -45,6 +45,16 @@ program with status 1 and the library's reason on standard error.
   unable to set playback format: Invalid argument
   [1]
 
+An audition of 2^63 frames or more (2^48 s at 32768 Hz) plays until
+Ctrl-C stops it; then the menu comes back.
+
+  $ printf '32768\n2\no null\nal 0x1p48\na\n' | timeout --preserve-status -s INT 1 tikvane > out
+  [2]
+  $ grep -A2 stopped out
+  Playback stopped.
+  
+  Global settings:
+
 After a playback Ctrl-C has its usual meaning again: at the menu it ends
 the program.
 
