@@ -65,7 +65,10 @@ void Decon2(uint16_t value, uint8_t* out)
 void Decon4(int64_t value, uint8_t* out)
 {
     const uint64_t bits = static_cast<uint64_t>(value);
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(bits >> (8 * i));
+    out[0] = static_cast<uint8_t>(bits);
+    out[1] = static_cast<uint8_t>(bits >> 8);
+    out[2] = static_cast<uint8_t>(bits >> 16);
+    out[3] = static_cast<uint8_t>(bits >> 24);
 }
 
 bool write_sizes(int fd, int64_t tag, int64_t length)

@@ -43,6 +43,9 @@ count are glued to it.
   $ tikprobe header t.wav 48000 24 0; add
   [2] Can't add to t.wav: it holds 1 channel(s) at 48000 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits.
   untouched
+  $ tikprobe header t.wav 109636 24 0; add
+  [2] Can't add to t.wav: it holds 1 channel(s) at 109636 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits.
+  untouched
   $ tikprobe header t.wav 4294967295 24 0; add
   [2] Can't add to t.wav: it holds 1 channel(s) at 4294967295 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits.
   untouched
