@@ -11,6 +11,7 @@
 #include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -88,7 +89,7 @@ void put_silence(Output* out, int64_t samples)
 {
     uint64_t n = static_cast<uint64_t>(samples) * static_cast<uint64_t>(out->bytesPerSample);
     while (n > 0) {
-        const size_t take = n < sizeof silence ? static_cast<size_t>(n) : sizeof silence;
+        const size_t take = static_cast<size_t>(std::min<uint64_t>(n, sizeof silence));
         put_piece(out, silence, take);
         n -= take;
     }

@@ -46,8 +46,8 @@ count are glued to it.
   $ tikprobe header t.wav 109636 24 0; add
   [2] Can't add to t.wav: it holds 1 channel(s) at 109636 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits.
   untouched
-  $ tikprobe header t.wav 4294967295 24 0; add
-  [2] Can't add to t.wav: it holds 1 channel(s) at 4294967295 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits.
+  $ tikprobe header t.wav 4294967295 280 0; add
+  [2] Can't add to t.wav: it holds 1 channel(s) at 4294967295 Hz, 280 bits; the settings write 1 channel at 44100 Hz, 24 bits.
   untouched
   $ { wav; printf 'data\0\0\0\0'; } | sed 's/^\(.\{22\}\)./\1\x02/' > t.wav; add
   [2] Can't add to t.wav: it holds 2 channel(s) at 44100 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits.
