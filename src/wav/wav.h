@@ -43,7 +43,7 @@ void FIX_SIZE(const char* name);
 // else (a file begun by MAKE_HEADER) cut to whole samples with its sizes
 // corrected; then "Could not write NAME: <reason>", exit 2.
 void WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                   const int8_t* clickBytes, int64_t clickLength, bool undoOnFailure);
+                const int8_t* clickBytes, int64_t clickLength, bool undoOnFailure);
 
 // Length in seconds of `meter` x `meas` beats at `tempo`: the beat count as
 // a wrapping 32-bit product, times 60 / tempo in double precision, rounded

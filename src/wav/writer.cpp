@@ -119,7 +119,7 @@ void report_uncreatable(const char* name)
 }  // namespace
 
 void WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                   const int8_t* clickBytes, int64_t clickLength, bool undoOnFailure)
+                const int8_t* clickBytes, int64_t clickLength, bool undoOnFailure)
 {
     const float beatInterval = static_cast<float>(rate) / (tempo / 60.0f);
     const int bytesPerSample = bits / 8;  // 3 at 24 bits, 2 at 16
