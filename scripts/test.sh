@@ -8,7 +8,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/need-packages.sh" cmake g++ make libasound2-dev python3 \
   sox alsa-utils groff-base man-db util-linux pulseaudio pulseaudio-utils libasound2-plugins
 jobs=$(nproc)
-# One case more than there are cores: the sound-server case mostly waits
+# One case more than there are cores: the sound-server cases mostly wait
 # for its audio to play.
 cases=$((jobs + 1))
 
