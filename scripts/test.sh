@@ -9,7 +9,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
   sox alsa-utils groff-base man-db util-linux pulseaudio pulseaudio-utils libasound2-plugins
 jobs=$(nproc)
 # One case more than there are cores: the sound-server cases mostly wait
-# for its audio to play.
+# for their audio to play.
 cases=$((jobs + 1))
 
 # The tests are switched on explicitly: scripts/run.sh may have configured
