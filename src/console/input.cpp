@@ -41,10 +41,9 @@ static bool begins_integer(const std::string& text, int c)
     const char* s = text.c_str();
     s += *s == '+' || *s == '-';
     if (text.empty() && (c == '+' || c == '-')) return true;
-    if (*s == '\0') return std::isdigit(c);
     if (*s != '0') return std::isdigit(c);
-    if (s[1] == '\0') return c == 'x' || c == 'X' || (c >= '0' && c <= '7');
     if (s[1] == 'x' || s[1] == 'X') return std::isxdigit(c);
+    if (s[1] == '\0' && (c == 'x' || c == 'X')) return true;
     return c >= '0' && c <= '7';
 }
 

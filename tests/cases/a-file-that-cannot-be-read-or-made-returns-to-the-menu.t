@@ -22,12 +22,17 @@ touched and the menu comes back with every setting as it was.
   tiklora.txt
   tempo	90.00
 
-So is a map that cannot be read (a folder), or that is longer than 1 MiB.
+So is a map that cannot be read (a folder), or that is longer than 1 MiB;
+a map of 1 MiB is read (after a NUL nothing counts).
 
   $ mkdir tmap.txt; printf 'ptm\nx\n' | tikvane | grep Could
   Could not read the tempo map 'tmap.txt': Is a directory
   $ rmdir tmap.txt; head -c 1048577 /dev/zero > tmap.txt; printf 'rtm\nx\n' | tikvane | grep Could
   Could not read the tempo map 'tmap.txt': File too large
+  $ { printf 'tmap\t1\t0\t0\n'; head -c 1048565 /dev/zero; } > tmap.txt; wc -c < tmap.txt
+  1048576
+  $ printf 'rtm\nx\n' | tikvane | grep -e Could -e Found
+  Found 1 map entries.
 
 w and rtm into a folder that does not exist:
 

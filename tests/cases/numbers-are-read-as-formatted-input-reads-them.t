@@ -28,17 +28,22 @@ dialogue ran to its end.
 
 At a fractional prompt 0x, with a sign or in capitals, converts nothing but
 is used up; 1e and 1e+ read 1; a hexadecimal mantissa may have a binary
-exponent. An integer prompt reads hexadecimal digits after 0x.
+exponent. An integer prompt reads hexadecimal digits after 0x, octal
+digits after a leading 0, and a sign.
 
   $ menus 't 0x
   > al -0X
-  > b 0X1F'
+  > b 0X1F
+  > b 017
+  > b -0x1f'
   120.0 bpm, 4 beats, 10.0 sec
   120.0 bpm, 4 beats, 10.0 sec
   120.0 bpm, 4 beats, 10.0 sec
   120.0 bpm, 31 beats, 10.0 sec
+  120.0 bpm, 15 beats, 10.0 sec
+  120.0 bpm, -31 beats, 10.0 sec
   saved
-  120.0 bpm, 31 beats, 10.0 sec
+  120.0 bpm, -31 beats, 10.0 sec
   $ menus 't 1e
   > al 1e+
   > t 1e+2
@@ -65,7 +70,7 @@ exponent. An integer prompt reads hexadecimal digits after 0x.
 A fractional prompt also reads inf, infinity and nan, in any case and
 with a sign; a piece of one of them converts nothing.
 
-  $ menus 't inf
+  $ menus 't +inf
   > al NaN
   > t -Infinity
   > t infin'
