@@ -99,7 +99,7 @@ void fill_period(int8_t* out, int64_t frames, int64_t bytesPerFrame, const Beat&
 
 // Set when Ctrl-C arrives during playback; the one state that lives
 // outside main's record, since a signal handler can reach nothing else.
-volatile std::sig_atomic_t interrupted = 0;
+volatile std::sig_atomic_t interrupted;
 
 void on_interrupt(int) { interrupted = 1; }
 
@@ -111,8 +111,7 @@ void catch_interrupt(struct sigaction* previous)
     interrupted = 0;
     struct sigaction action = {};
     action.sa_handler = on_interrupt;
-    action.sa_flags = SA_RESTART;
-    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;  // the zeroed mask blocks nothing more in the handler
     sigaction(SIGINT, &action, previous);
 }
 
