@@ -1,6 +1,7 @@
 // Additive synthesis of the click and its packing into sample bytes.
 #include "synth/synth.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -56,7 +57,7 @@ void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
             const float a = static_cast<float>(12582912.0 * std::pow(0.5, k) * std::pow(0.5, p));
             // A fractional Hz makes a harmonic longer than the click:
             // it is cut at the click's end.
-            const int64_t end = p * s < length ? p * s : length;
+            const int64_t end = std::min(p * s, length);
             for (; i < end; i++) {
                 const float wave = std::sin(static_cast<float>(i) * omega) * a;
                 samples[i] = static_cast<int64_t>(static_cast<float>(samples[i]) + wave);

@@ -112,7 +112,7 @@ void FIX_SIZE(const char* name)
     if (t == -1) die(2, stdout, "Can't find data block in wave file!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
     const int64_t length = ftello(f);
-    if (length < 0 || !write_sizes(fileno(f), t, length)) fail_file(name, errno);
+    if (!write_sizes(fileno(f), t, length)) fail_file(name, errno);
     close_file(f, name);
 }
 
