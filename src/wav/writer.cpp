@@ -126,7 +126,6 @@ void WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const c
     FILE* f = std::fopen(name, "rb+");
     if (!f) die(2, stdout, "The requested filename does not exist!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
-    if (count < 1) return close_file(f, name);
     Output out{fileno(f), name, bytesPerSample, ftello(f), undoOnFailure, {}, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
     int64_t written = 0;
@@ -134,17 +133,15 @@ void WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const c
     float nextBeat = beatInterval * beatCounter;
     while (written < count) {
         if (!(static_cast<float>(written) < nextBeat)) {
-            const float before = beatCounter;
+            // An empty click places nothing, so the rest of the track is
+            // silence; this also ends the loop where the beat position
+            // stops moving on (all beats due at once, or the beat counter
+            // stuck past 2^24).
+            if (clickLength == 0) break;
             beatCounter += 1.0f;
             put_piece(&out, click, static_cast<size_t>(clickLength * bytesPerSample));
             written += clickLength;
             nextBeat = beatInterval * beatCounter;
-            // An empty click whose beat position no longer moves on (the
-            // beats all due at once, or the counter stuck past 2^24) would
-            // place nothing for ever: the rest of the track is silence.
-            if (clickLength == 0 && !(static_cast<float>(written) < nextBeat) &&
-                (beatCounter == before || !(beatInterval > 0.0f)))
-                break;
             continue;
         }
         const int64_t end = std::min(first_count_reaching(written, nextBeat), count);
