@@ -24,8 +24,7 @@ static float to_float(const char* value)
 // Copies a text value into its field, cut at the field's capacity.
 static void copy_text(char* field, int capacity, const char* value)
 {
-    std::strncpy(field, value, capacity - 1);
-    field[capacity - 1] = '\0';
+    std::snprintf(field, static_cast<size_t>(capacity), "%s", value);
 }
 
 void GET_PARAMS(std::FILE* stream, uint32_t* rate, int32_t* bits, char device[deviceCapacity],
