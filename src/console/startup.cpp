@@ -57,9 +57,9 @@ static void ask_rate_and_depth(Session* session)
     // An answer that is no number keeps the default rate.
     uint32_t answer = s->rate;
     read_int(session->in, &answer);
-    static const uint32_t presets[] = {0, 44100, 48000, 88200, 96000};
+    static const uint32_t presets[] = {44100, 48000, 88200, 96000};
     if (answer == 0) die(2, nullptr, nullptr);
-    s->rate = answer <= 4 ? presets[answer] : answer;
+    s->rate = answer <= 4 ? presets[answer - 1] : answer;
     refuse_absurd_rate(s);
     std::puts("\nChoose Bit Depth (1 = 16 bits, 2 = 24 bits)");
     uint32_t depth = 0;

@@ -11,7 +11,7 @@ and writing no settings file.
 The answers 1 to 4 pick 44100, 48000, 88200 and 96000 Hz; any other number
 is the rate itself, in decimal, hexadecimal or octal; a word keeps 44100.
 
-  $ for answer in 1 2 3 4 5 22050 0x5622 010 fast; do
+  $ for answer in 1 2 3 4 5 22050 0x5622 010 fast 768000; do
   >   printf '%s\n2\ns\nx\n' $answer | tikvane > /dev/null
   >   echo "$answer: $(head -n 1 tiklora.txt)"; rm tiklora.txt
   > done
@@ -24,8 +24,10 @@ is the rate itself, in decimal, hexadecimal or octal; a word keeps 44100.
   0x5622: rate	22050
   010: rate	8
   fast: rate	44100
+  768000: rate	768000
 
-A rate above 768000 Hz would make buffers of gigabytes: it is refused.
+A rate above 768000 Hz would make buffers of gigabytes: it is refused
+(768000 itself is taken, above).
 
   $ printf '4000000000\n2\nx\n' | tikvane | grep Hz
   Sample rate 4000000000 Hz is above the limit of 768000 Hz; using 44100 Hz.
