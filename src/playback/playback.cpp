@@ -148,17 +148,15 @@ snd_pcm_t* open_device(const char* device, uint32_t rate, int32_t bits,
     // The answers to these requests are not looked at: a device that
     // cannot meet them fails at installation or picks its nearest value.
     unsigned int requestedRate = rate;
-    int dir = 0;
-    snd_pcm_hw_params_set_rate_near(pcm, params, &requestedRate, &dir);
+    snd_pcm_hw_params_set_rate_near(pcm, params, &requestedRate, nullptr);
     snd_pcm_uframes_t period = requestedPeriodFrames;
-    dir = 0;
-    snd_pcm_hw_params_set_period_size_near(pcm, params, &period, &dir);
+    snd_pcm_hw_params_set_period_size_near(pcm, params, &period, nullptr);
     snd_pcm_uframes_t buffer = 2 * requestedPeriodFrames;
     snd_pcm_hw_params_set_buffer_size_near(pcm, params, &buffer);
 
     rc = snd_pcm_hw_params(pcm, params);
     if (rc < 0) die(1, stderr, "unable to set hw parameters: %s\n", snd_strerror(rc));
-    snd_pcm_hw_params_get_period_size(params, periodFrames, &dir);
+    snd_pcm_hw_params_get_period_size(params, periodFrames, nullptr);
     return pcm;
 }
 
