@@ -224,11 +224,9 @@ void PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t r
         } while (framesQueued < limit && !interrupted);
     }
 
-    // Stopped by Ctrl-C: what is queued is dropped, not played out.
-    if (interrupted)
-        snd_pcm_drop(pcm);
-    else
-        snd_pcm_drain(pcm);
+    // Played out to the end, unless Ctrl-C stopped it: closing drops
+    // whatever is still queued.
+    if (!interrupted) snd_pcm_drain(pcm);
     snd_pcm_close(pcm);
 }
 
