@@ -27,9 +27,9 @@ struct Session {
     std::FILE* in = stdin;  // where the dialogue is read
 };
 
-// Prints the banner, loads tiklora.txt or asks for sample rate and bit
-// depth, and prepares the derived values; prints "ready". The sample-rate
-// answer 0 ends the process with status 2.
+// Prints the banner, loads tiklora.txt over the session's default settings
+// or asks for sample rate and bit depth, and prepares the derived values;
+// prints "ready". The sample-rate answer 0 ends the process with status 2.
 void start_up(Session* session);
 
 // Runs the menu and its commands until `x`, the end of the input or a fatal

@@ -70,7 +70,6 @@ static void ask_rate_and_depth(Session* session)
 
 void start_up(Session* session)
 {
-    session->settings = UserSettings();
     std::puts("\nTikvane v. 1.023 (m) by Velmorad\n");
     std::puts("Checking for tiklora.txt file...");
     std::FILE* file = std::fopen("tiklora.txt", "r");
