@@ -52,6 +52,9 @@ count are glued to it.
   $ { wav; printf 'data\0\0\0\0'; } | sed 's/^\(.\{22\}\)./\1\x02/' > t.wav; add
   [2] Can't add to t.wav: it holds 2 channel(s) at 44100 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits.
   untouched
+  $ { wav; printf 'data\0\0\0\0'; } | sed 's/^\(.\{22\}\)../\1\x02\x01/' > t.wav; add
+  [2] Can't add to t.wav: it holds 258 channel(s) at 44100 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits.
+  untouched
 
 Where the tag is, the size goes: a tag at 15000 is found, and the first
 "data" at an even offset wins, even inside another chunk. The RIFF size is
