@@ -44,9 +44,10 @@ the whole-number click cut at its own length.
   largest 4196064 at 2209, smallest -3145728 at 16537
 
 A rate of 0, or a frequency that is not a positive number, or so small
-that a period does not fit 64 bits, gives an empty click without a word.
+that a period reaches 2^61 samples (0x1.5888p-46 Hz is 44100 / 2^61), gives
+an empty click without a word.
 
-  $ tikprobe shape 0 60; tikprobe shape 44100 0 -60 nan inf -inf 1e-30 3e38
+  $ tikprobe shape 0 60; tikprobe shape 44100 0 -60 nan inf -inf 1e-30 3e38 0x1.5888p-46
   60 Hz: 8 harmonics, 0 periods of 0, length 0
   0 Hz: 8 harmonics, 0 periods of 0, length 0
   -60 Hz: 8 harmonics, 0 periods of 0, length 0
@@ -55,6 +56,7 @@ that a period does not fit 64 bits, gives an empty click without a word.
   -inf Hz: 8 harmonics, 0 periods of 0, length 0
   1e-30 Hz: 8 harmonics, 0 periods of 0, length 0
   3e38 Hz: -113 harmonics, 3 periods of 0, length 0
+  0x1.5888p-46 Hz: 8 harmonics, 0 periods of 0, length 0
 
 Packing: 24-bit samples are the accumulator's low three bytes, 16-bit
 samples its middle and high byte; a negative accumulator is left holding
