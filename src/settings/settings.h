@@ -42,10 +42,10 @@ void GET_PARAMS(std::FILE* stream, uint32_t* rate, int32_t* bits,
                 char save[saveCapacity], char map[mapCapacity]);
 
 // Writes the ten settings (texts within the capacities of their fields) to
-// tiklora.txt in the current directory (created or
-// emptied) and prints "Saved Settings". Returns true when the file was
-// written, flushed and closed. On any failure it prints one line with the
-// system's error text instead, prints no "Saved Settings", and returns false.
+// tiklora.txt in the current directory (created or emptied) and prints
+// "Saved Settings". Returns true when the file was written, flushed and
+// closed. On any failure it prints one line with the system's error text
+// instead, prints no "Saved Settings", and returns false.
 bool WriteParams(const char* device, uint32_t rate, float Hz, int32_t bits,
                  float tempo, int32_t meter, int32_t meas, float atime,
                  const char* save, const char* map);

@@ -131,13 +131,11 @@ void WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const c
     int64_t written = 0;
     float beatCounter = 0.0f;
     float nextBeat = beatInterval * beatCounter;
-    while (written < count) {
+    // An empty click places nothing, so its track is silence throughout and
+    // the beat position, which may stop moving on (all beats due at once, or
+    // the beat counter stuck past 2^24), is never followed.
+    while (clickLength > 0 && written < count) {
         if (!(static_cast<float>(written) < nextBeat)) {
-            // An empty click places nothing, so the rest of the track is
-            // silence; this also ends the loop where the beat position
-            // stops moving on (all beats due at once, or the beat counter
-            // stuck past 2^24).
-            if (clickLength == 0) break;
             beatCounter += 1.0f;
             put_piece(&out, click, static_cast<size_t>(clickLength * bytesPerSample));
             written += clickLength;
