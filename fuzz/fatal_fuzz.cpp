@@ -1,6 +1,7 @@
-// die() for the fuzz builds: formats and prints the message as the real one
-// does (standard error output is dropped, to keep the fuzzer's log readable),
-// then throws the exit back to the harness instead of ending the process.
+// die() and complain() for the fuzz builds: they format the message as the
+// real ones do (standard error output is dropped, to keep the fuzzer's log
+// readable), and die() throws the exit back to the harness instead of
+// ending the process.
 #include "common/fatal.h"
 
 #include <cstdarg>
@@ -20,4 +21,13 @@ void die(int status, std::FILE* stream, const char* fmt, ...)
     }
     std::fflush(stdout);
     throw FuzzExit{status};
+}
+
+void complain(const char* fmt, ...)
+{
+    char text[1024];
+    va_list args;
+    va_start(args, fmt);
+    std::vsnprintf(text, sizeof text, fmt, args);
+    va_end(args);
 }

@@ -1,16 +1,25 @@
 #!/usr/bin/env python3
 """Writes the seed corpus of the three fuzz targets into fuzz/corpus/<target>/.
 
+    make_corpus.py [TIKVANE]     (default build/tikvane, which must exist)
+
 The seeds are the interesting cases of the test suite: the default files,
-the odd separators, the borrowed fields, the limits. Run it again after
-adding a case; the fuzzers add their own finds to the same folders.
+the odd separators, the borrowed fields, the limits. The default settings
+file is the one the program itself saves. Run it again after adding a case
+or a setting; the fuzzers add their own finds to the same folders.
 """
-import os
+import os, subprocess, sys, tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+TIKVANE = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else
+                          os.path.join(HERE, "..", "build", "tikvane"))
 
-DEFAULTS = (b"rate\t44100\ndevice\tdefault\nbits\t24\ntempo\t120.00\nHz\t60.00\n"
-            b"atime\t10.0\nmeter\t4\nmeas\t48\nsave\tclick.wav\nmap\ttmap.txt\n")
+# What `s` saves at the first run with 44100 Hz and 24 bits: every setting
+# at its default.
+with tempfile.TemporaryDirectory() as folder:
+    subprocess.run([TIKVANE], input=b"1\n2\ns\nx\n", cwd=folder, stdout=subprocess.DEVNULL)
+    with open(os.path.join(folder, "tiklora.txt"), "rb") as f:
+        DEFAULTS = f.read()
 
 SETTINGS = {
     "defaults": DEFAULTS,

@@ -13,8 +13,8 @@ build="$root/build-fuzz"
 
 "$root/scripts/need-packages.sh" clang-14 libclang-rt-14-dev libasound2-dev cmake
 
-CC=clang-14 CXX=clang++-14 cmake -S "$root/fuzz" -B "$build" -DCMAKE_BUILD_TYPE= >/dev/null
-cmake --build "$build" -j"$(nproc)" >/dev/null
+CXX=clang++-14 cmake -S "$root" -B "$build" -DTIKVANE_FUZZ=ON -DTIKVANE_SANITIZE=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" --target fuzz_settings fuzz_tempomap fuzz_dialogue >/dev/null
 
 status=0
 for target in settings tempomap dialogue; do
@@ -27,7 +27,7 @@ for target in settings tempomap dialogue; do
   asan="abort_on_error=1"
   if [ "$target" = dialogue ]; then options+=(-detect_leaks=0); asan="$asan:detect_leaks=0"; fi
   echo "== fuzz_$target for ${seconds}s"
-  if ASAN_OPTIONS="$asan" UBSAN_OPTIONS=print_stacktrace=1 "$build/fuzz_$target" "${options[@]}" "$work" "$root/fuzz/corpus/$target" \
+  if ASAN_OPTIONS="$asan" UBSAN_OPTIONS=print_stacktrace=1 "$build/fuzz/fuzz_$target" "${options[@]}" "$work" "$root/fuzz/corpus/$target" \
        >"$build/fuzz_$target.log" 2>&1; then
     grep -E '^stat::number_of_executed_units' "$build/fuzz_$target.log" || true
   else

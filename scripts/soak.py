@@ -20,7 +20,7 @@ import sys
 import tempfile
 import time
 
-ERROR_TEXTS = ("does not exist", "Can't find data block", "Could not find tempo",
+ERROR_TEXTS = ("does not exist", "Can't", "Could not", "unable to", "Playback stopped",
                "ERROR", "runtime error", "Sanitizer")
 RATES = {"1": 44100, "2": 48000, "3": 88200, "4": 96000, "22050": 22050, "8000": 8000}
 

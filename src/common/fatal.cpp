@@ -21,3 +21,12 @@ void die(int status, std::FILE* stream, const char* fmt, ...)
         std::fprintf(stderr, "Could not write standard output: %s\n", std::strerror(errno));
     std::exit(status);
 }
+
+void complain(const char* fmt, ...)
+{
+    std::fflush(stdout);
+    va_list args;
+    va_start(args, fmt);
+    std::vfprintf(stderr, fmt, args);
+    va_end(args);
+}

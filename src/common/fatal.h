@@ -1,9 +1,11 @@
-// The one way out of the program.
+// How the program ends, and how it reports on standard error.
 //
-// Every fatal condition (a file error, an ALSA error, the `x` command, the
-// sample-rate answer 0, the end of standard input) ends through die(): it
-// prints one message, flushes standard output and exits with the given
+// Every fatal condition (a failed write of an output file, the `x` command,
+// the sample-rate answer 0, the end of standard input) ends through die():
+// it prints one message, flushes standard output and exits with the given
 // status. Callers never clean up before it; the process is ending.
+// complain() reports a failure the program goes on from (a device that
+// cannot be used) on standard error, after the dialogue printed before it.
 #pragma once
 
 #include <cstdio>
@@ -14,3 +16,7 @@
 // (the status stays). Never returns.
 [[noreturn]] void die(int status, std::FILE* stream, const char* fmt, ...)
     __attribute__((format(printf, 3, 4)));
+
+// Flushes standard output, then prints the printf-style message on standard
+// error, so that on a pipe carrying both the lines come in the order made.
+void complain(const char* fmt, ...) __attribute__((format(printf, 1, 2)));

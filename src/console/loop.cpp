@@ -2,9 +2,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "common/fatal.h"
+#include "common/timing.h"
+#include "console/input.h"
 #include "console/session.h"
 #include "playback/playback.h"
 #include "settings/settings.h"
@@ -110,17 +111,16 @@ static void handle_value(Session* session, const std::string& word)
     if (word == "t") {
         std::puts("Enter tempo in beats per minute");
         read_float(in, &s->tempo);
-        session->trackSeconds = track_seconds_updated(*s);
+        session->trackSeconds = track_seconds(s->meter, s->meas, s->tempo);
     } else if (word == "b") {
         std::puts("Enter beats per measure");
         read_int_setting(in, &s->meter);
-        session->trackSeconds = track_seconds_updated(*s);
+        session->trackSeconds = track_seconds(s->meter, s->meas, s->tempo);
     } else if (word == "f") {
         std::puts("\nEnter lowest frequency of click in Hz");
         read_float(in, &s->Hz);
     } else if (word == "s") {
-        WriteParams(s->device, s->rate, s->Hz, s->bits, s->tempo, s->meter, s->meas,
-                    s->atime, s->save, s->map);
+        WriteParams(*s);
     } else if (word == "x") {
         die(2, nullptr, nullptr);
     } else if (word == "al") {
@@ -129,7 +129,7 @@ static void handle_value(Session* session, const std::string& word)
     } else if (word == "m") {
         std::puts("\nEnter number of measures");
         read_int_setting(in, &s->meas);
-        session->trackSeconds = track_seconds_updated(*s);
+        session->trackSeconds = track_seconds(s->meter, s->meas, s->tempo);
     } else if (word == "n") {
         std::puts("Enter new output file name.");
         read_name(in, s->save, sizeof s->save, "The file name");
@@ -142,28 +142,23 @@ static void handle_value(Session* session, const std::string& word)
 }
 
 // Runs the audio action of `word` with the click of this pass.
-static void run_action(Session* session, const std::string& word, const std::vector<int8_t>& click,
+static void run_action(Session* session, const std::string& word, const Click& click,
                        int64_t trackSamples)
 {
     UserSettings* s = &session->settings;
-    const int8_t* clickBytes = click.data();
-    const int64_t clickLength = static_cast<int64_t>(click.size()) / session->bytesPerSample;
     if (word == "a") {
-        audition(clickBytes, clickLength, session->silenceFrame, s->rate, s->tempo, s->atime,
-                 s->meter, s->device, s->bits);
+        audition(*s, click);
     } else if (word == "rtm" || word == "ptm") {
         session->tempoMap = read_tempo_map(s->map, session->tempoMapKeyword);
-        if (session->tempoMap.empty()) return;  // the map could not be read: back to the menu
+        if (session->tempoMap.empty()) return;  // nothing to write or play: back to the menu
         if (word == "rtm")
-            write_tempo_map(session->tempoMap, s->save, s->rate, s->bits, clickBytes, clickLength,
-                            &s->tempo, &session->trackSeconds);
+            write_tempo_map(session->tempoMap, s, &session->trackSeconds, click);
         else
-            play_tempo_map(session->tempoMap, clickBytes, clickLength, session->silenceFrame,
-                           s->rate, s->device, s->bits);
+            play_tempo_map(session->tempoMap, *s, click);
     } else if (word == "w") {
-        write_track(s->save, s->rate, s->bits, s->tempo, trackSamples, clickBytes, clickLength);
+        write_track(*s, trackSamples, click);
     } else if (word == "+") {
-        append_track(s->save, s->rate, s->bits, s->tempo, trackSamples, clickBytes, clickLength);
+        append_track(*s, trackSamples, click);
     }
 }
 
@@ -175,7 +170,7 @@ void run_command_loop(Session* session)
         if (!is_command(word)) continue;
         handle_value(session, word);
         const UserSettings& s = session->settings;
-        const std::vector<int8_t> click = build_click(s.rate, s.Hz, s.bits);
+        const Click click = build_click(s.rate, s.Hz, s.bits);
         const int64_t trackSamples = track_samples(s.rate, session->trackSeconds);
         run_action(session, word, click, trackSamples);
     }

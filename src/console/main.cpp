@@ -2,8 +2,6 @@
 //
 // main() owns the whole state of the run; it starts up and hands over to
 // the command loop, which ends the process itself.
-#include <cstdio>
-
 #include "console/session.h"
 
 int main()

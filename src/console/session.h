@@ -6,9 +6,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
-#include "console/input.h"
 #include "settings/settings.h"
 #include "tempomap/tempomap.h"
 
@@ -19,9 +19,7 @@ constexpr uint32_t maxRate = 768000;
 
 struct Session {
     UserSettings settings;
-    float trackSeconds = 0.0f;     // length of a `w` track in seconds
-    int32_t bytesPerSample = 3;    // 3 at 24 bits, 2 at 16 bits
-    int8_t silenceFrame[3] = {0, 0, 0};
+    float trackSeconds = 0.0f;  // length of a `w` track in seconds
     const char* tempoMapKeyword = "tmap";
     std::vector<TempoMapEntry> tempoMap;
     std::FILE* in = stdin;  // where the dialogue is read
@@ -35,8 +33,3 @@ void start_up(Session* session);
 // Runs the menu and its commands until `x`, the end of the input or a fatal
 // error ends the process. Never returns.
 [[noreturn]] void run_command_loop(Session* session);
-
-// trackSeconds as start-up computes it (single precision) and as the
-// commands t, b and m recompute it (double precision, rounded to float).
-float track_seconds_at_start(const UserSettings& s);
-float track_seconds_updated(const UserSettings& s);

@@ -2,25 +2,10 @@
 #include <cstdio>
 
 #include "common/fatal.h"
+#include "common/timing.h"
+#include "console/input.h"
 #include "console/session.h"
 #include "settings/settings.h"
-#include "wav/wav.h"
-
-// meter x meas as a signed 32-bit product (wrapping, never undefined).
-static int32_t beats_in_track(const UserSettings& s)
-{
-    return static_cast<int32_t>(static_cast<uint32_t>(s.meter) * static_cast<uint32_t>(s.meas));
-}
-
-float track_seconds_at_start(const UserSettings& s)
-{
-    return static_cast<float>(beats_in_track(s)) / (s.tempo / 60.0f);
-}
-
-float track_seconds_updated(const UserSettings& s)
-{
-    return beats_seconds(s.meter, s.meas, s.tempo);
-}
 
 // A rate beyond the limit would make the click and beat buffers enormous.
 static void refuse_absurd_rate(UserSettings* s)
@@ -34,14 +19,13 @@ static void refuse_absurd_rate(UserSettings* s)
 static void load_settings(Session* session, std::FILE* file)
 {
     UserSettings* s = &session->settings;
-    GET_PARAMS(file, &s->rate, &s->bits, s->device, &s->tempo, &s->Hz, &s->atime,
-               &s->meter, &s->meas, s->save, s->map);
+    GET_PARAMS(file, s);
     // Only 16 and 24 bits have a sample layout; any other depth is taken as
     // 24 bits, as the first-run prompt does.
     if (s->bits != 16) s->bits = 24;
     refuse_absurd_rate(s);
     std::puts("Settings Loaded");
-    session->trackSeconds = track_seconds_at_start(*s);
+    session->trackSeconds = track_seconds_at_start(s->meter, s->meas, s->tempo);
     std::puts("-------------------------");
     std::printf("rate: %i\tbits: %i\tdevice: %s\n", static_cast<int>(s->rate), s->bits, s->device);
     std::printf("meter: %i\tmeas: %i\tatime: %.1f\n", s->meter, s->meas, s->atime);
@@ -65,7 +49,7 @@ static void ask_rate_and_depth(Session* session)
     uint32_t depth = 0;
     read_int(session->in, &depth);
     s->bits = depth == 1 ? 16 : 24;
-    session->trackSeconds = track_seconds_at_start(*s);
+    session->trackSeconds = track_seconds_at_start(s->meter, s->meas, s->tempo);
 }
 
 void start_up(Session* session)
@@ -77,7 +61,5 @@ void start_up(Session* session)
         load_settings(session, file);
     else
         ask_rate_and_depth(session);
-    session->bytesPerSample = session->settings.bits == 24 ? 3 : 2;
-    for (int8_t& b : session->silenceFrame) b = 0;
     std::puts("ready");
 }

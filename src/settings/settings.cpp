@@ -2,85 +2,123 @@
 #include "settings/settings.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include "common/text.h"
 
-// Base-10 integer conversion of a value: leading white space, optional sign,
-// digits up to the first other character; no digits give 0. The caller keeps
-// the low 32 bits.
-static uint32_t low_32_bits(const char* value)
+namespace {
+
+// How a value is read and written: a 32-bit integer (its low 32 bits kept,
+// written as a signed number), a float written with 2 or 1 decimals, or a
+// text cut at its field's capacity.
+enum class Kind { Integer, Decimals2, Decimal1, Text };
+
+struct Key {
+    const char* name;
+    Kind kind;
+    size_t field;     // offset of the field in UserSettings
+    size_t capacity;  // bytes of a text field
+};
+
+// Every setting, in the order of the file's lines.
+const Key keys[] = {
+    {"rate", Kind::Integer, offsetof(UserSettings, rate), 0},
+    {"device", Kind::Text, offsetof(UserSettings, device), sizeof UserSettings::device},
+    {"bits", Kind::Integer, offsetof(UserSettings, bits), 0},
+    {"tempo", Kind::Decimals2, offsetof(UserSettings, tempo), 0},
+    {"Hz", Kind::Decimals2, offsetof(UserSettings, Hz), 0},
+    {"atime", Kind::Decimal1, offsetof(UserSettings, atime), 0},
+    {"meter", Kind::Integer, offsetof(UserSettings, meter), 0},
+    {"meas", Kind::Integer, offsetof(UserSettings, meas), 0},
+    {"save", Kind::Text, offsetof(UserSettings, save), sizeof UserSettings::save},
+    {"map", Kind::Text, offsetof(UserSettings, map), sizeof UserSettings::map},
+};
+
+const Key* find_key(const char* word)
 {
-    return static_cast<uint32_t>(static_cast<unsigned long long>(std::strtoll(value, nullptr, 10)));
+    for (const Key& key : keys)
+        if (!std::strcmp(word, key.name)) return &key;
+    return nullptr;
 }
 
-static float to_float(const char* value)
+// Stores `value` into the key's field. Integers are converted in base 10
+// (leading white space, optional sign, digits up to the first other
+// character; none gives 0) and keep their low 32 bits; floats take the
+// longest prefix that reads as a number.
+void store(const Key& key, const char* value, UserSettings* settings)
 {
-    return static_cast<float>(std::strtod(value, nullptr));
+    char* field = reinterpret_cast<char*>(settings) + key.field;
+    if (key.kind == Kind::Text) {
+        std::snprintf(field, key.capacity, "%s", value);
+    } else if (key.kind == Kind::Integer) {
+        const auto v = static_cast<uint32_t>(std::strtoll(value, nullptr, 10));
+        std::memcpy(field, &v, sizeof v);
+    } else {
+        const auto v = static_cast<float>(std::strtod(value, nullptr));
+        std::memcpy(field, &v, sizeof v);
+    }
 }
 
-// Copies a text value into its field, cut at the field's capacity.
-static void copy_text(char* field, int capacity, const char* value)
+// Appends "key\tvalue\n" for one key.
+void format(const Key& key, const UserSettings& settings, std::string* text)
 {
-    std::snprintf(field, static_cast<size_t>(capacity), "%s", value);
+    const char* field = reinterpret_cast<const char*>(&settings) + key.field;
+    char line[256];
+    if (key.kind == Kind::Text) {
+        std::snprintf(line, sizeof line, "%s\t%s\n", key.name, field);
+    } else if (key.kind == Kind::Integer) {
+        int32_t v;
+        std::memcpy(&v, field, sizeof v);
+        std::snprintf(line, sizeof line, "%s\t%i\n", key.name, v);
+    } else {
+        float v;
+        std::memcpy(&v, field, sizeof v);
+        std::snprintf(line, sizeof line, "%s\t%.*f\n", key.name, key.kind == Kind::Decimal1 ? 1 : 2,
+                      static_cast<double>(v));
+    }
+    text->append(line);
 }
 
-void GET_PARAMS(std::FILE* stream, uint32_t* rate, int32_t* bits, char device[deviceCapacity],
-                float* tempo, float* Hz, float* atime, int32_t* meter, int32_t* meas,
-                char save[saveCapacity], char map[mapCapacity])
+void save_failed(const char* name)
+{
+    std::printf("Could not save settings to '%s': %s\n", name, std::strerror(errno));
+}
+
+}  // namespace
+
+void GET_PARAMS(std::FILE* stream, UserSettings* settings)
 {
     std::string text;
     read_whole_stream(stream, &text);
     char* position = nullptr;
-    for (char* key = strtok_r(&text[0], "\t \n", &position); key;
-         key = strtok_r(nullptr, "\t \n", &position)) {
-        const bool known = !std::strcmp(key, "rate") || !std::strcmp(key, "device") ||
-                           !std::strcmp(key, "bits") || !std::strcmp(key, "tempo") ||
-                           !std::strcmp(key, "Hz") || !std::strcmp(key, "atime") ||
-                           !std::strcmp(key, "save") || !std::strcmp(key, "meter") ||
-                           !std::strcmp(key, "meas") || !std::strcmp(key, "map");
-        if (!known) continue;
+    for (char* word = strtok_r(&text[0], "\t \n", &position); word;
+         word = strtok_r(nullptr, "\t \n", &position)) {
+        const Key* key = find_key(word);
+        if (!key) continue;
         // The value runs from just after the key's separator to the end of
         // its line; a key alone on its line takes the whole next line.
         const char* value = strtok_r(nullptr, "\n", &position);
         if (!value) break;  // nothing after the key: its field keeps its value
-        if (!std::strcmp(key, "rate")) *rate = low_32_bits(value);
-        else if (!std::strcmp(key, "device")) copy_text(device, deviceCapacity, value);
-        else if (!std::strcmp(key, "bits")) *bits = static_cast<int32_t>(low_32_bits(value));
-        else if (!std::strcmp(key, "tempo")) *tempo = to_float(value);
-        else if (!std::strcmp(key, "Hz")) *Hz = to_float(value);
-        else if (!std::strcmp(key, "atime")) *atime = to_float(value);
-        else if (!std::strcmp(key, "save")) copy_text(save, saveCapacity, value);
-        else if (!std::strcmp(key, "meter")) *meter = static_cast<int32_t>(low_32_bits(value));
-        else if (!std::strcmp(key, "meas")) *meas = static_cast<int32_t>(low_32_bits(value));
-        else copy_text(map, mapCapacity, value);
+        store(*key, value, settings);
     }
 }
 
-static bool save_failed(const char* name)
+std::string settings_text(const UserSettings& settings)
 {
-    std::printf("Could not save settings to '%s': %s\n", name, std::strerror(errno));
-    return false;
+    std::string text;
+    for (const Key& key : keys) format(key, settings, &text);
+    return text;
 }
 
-bool WriteParams(const char* device, uint32_t rate, float Hz, int32_t bits, float tempo,
-                 int32_t meter, int32_t meas, float atime, const char* save, const char* map)
+void WriteParams(const UserSettings& settings)
 {
-    // Within the fields' capacities the ten lines take at most 439 bytes.
-    char text[1024];
-    const size_t size = static_cast<size_t>(std::snprintf(
-        text, sizeof text,
-        "rate\t%i\ndevice\t%s\nbits\t%i\ntempo\t%.2f\nHz\t%.2f\natime\t%.1f\nmeter\t%i\n"
-        "meas\t%i\nsave\t%s\nmap\t%s\n",
-        static_cast<int32_t>(rate), device, bits, static_cast<double>(tempo),
-        static_cast<double>(Hz), static_cast<double>(atime), meter, meas, save, map));
-
+    const std::string text = settings_text(settings);
     const char* name = "tiklora.txt";
     std::FILE* file = std::fopen(name, "w");
     if (!file) return save_failed(name);
-    const bool written = std::fwrite(text, 1, size, file) == size &&
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
                          std::fflush(file) == 0;
     const int writeErrno = errno;
     if (std::fclose(file) != 0 || !written) {
@@ -88,5 +126,4 @@ bool WriteParams(const char* device, uint32_t rate, float Hz, int32_t bits, floa
         return save_failed(name);
     }
     std::puts("Saved Settings");
-    return true;
 }

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/timing.h"
+
 // T(c) of the harmonic lowering: is 2^(c-1) x Hz, truncated, above half the
 // sample rate? Truncated in double precision, which is the 64-bit
 // truncation wherever that is defined, and above any rate beyond it.
@@ -103,13 +105,12 @@ void NUM24_TO_CHAR16(int64_t* samples, int8_t* bytes, int64_t count)
     }
 }
 
-std::vector<int8_t> build_click(uint32_t rate, float Hz, int32_t bits)
+Click build_click(uint32_t rate, float Hz, int32_t bits)
 {
     const ClickShape shape = click_shape(rate, Hz);
     const int64_t length = shape.clickLength;
-    const int32_t bytesPerSample = bits == 16 ? 2 : 3;
     std::vector<int64_t> samples(static_cast<size_t>(length));
-    std::vector<int8_t> bytes(static_cast<size_t>(length * bytesPerSample));
+    std::vector<int8_t> bytes(static_cast<size_t>(length * bytes_per_sample(bits)));
     // The generator works with the whole-number part of Hz. A non-empty
     // click has 0 < Hz <= rate; a value beyond 32 bits then has no harmonic
     // left to synthesise.
@@ -120,5 +121,5 @@ std::vector<int8_t> build_click(uint32_t rate, float Hz, int32_t bits)
         NUM24_TO_CHAR16(samples.data(), bytes.data(), length);
     else
         NUM24_TO_CHAR(samples.data(), bytes.data(), length);
-    return bytes;
+    return Click{bytes, length};
 }

@@ -47,8 +47,13 @@ void NUM24_TO_CHAR(int64_t* samples, int8_t* bytes, int64_t count);
 // NUM24_TO_CHAR does.
 void NUM24_TO_CHAR16(int64_t* samples, int8_t* bytes, int64_t count);
 
-// One rebuild of the click for the current settings: returns the packed
-// click, clickLength x (3 at 24 bits, 2 at 16 bits) bytes; the length in
-// samples is the returned size divided by that. Prints GEN_CLICK's newline
-// (and the too-low message when it applies).
-std::vector<int8_t> build_click(uint32_t rate, float Hz, int32_t bits);
+// The click of one pass of the command loop, packed: `length` samples of
+// 3 bytes at 24 bits or 2 at 16 bits, ready to be written or played.
+struct Click {
+    std::vector<int8_t> bytes;
+    int64_t length;
+};
+
+// One rebuild of the click for the current settings. Prints GEN_CLICK's
+// newline (and the too-low message when it applies).
+Click build_click(uint32_t rate, float Hz, int32_t bits);

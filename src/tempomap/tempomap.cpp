@@ -7,7 +7,6 @@
 #include <cstring>
 #include <string>
 
-#include "common/fatal.h"
 #include "common/text.h"
 
 // The three fields of an entry each take their own token: tempo and beats
@@ -47,7 +46,9 @@ std::vector<TempoMapEntry> read_tempo_map(const char* name, const char* keyword)
     }
     std::puts("Parsing tmap file..");
     std::vector<TempoMapEntry> entries = parse_tempo_map_text(&text[0], keyword);
-    if (entries.empty()) die(2, stdout, "Could not find tempo entries in map file.\n");
-    std::printf("Found %i map entries.\n", static_cast<int>(entries.size()));
+    if (entries.empty())
+        std::printf("%s: Could not find tempo entries in map file.\n", name);
+    else
+        std::printf("Found %i map entries.\n", static_cast<int>(entries.size()));
     return entries;
 }

@@ -3,9 +3,8 @@
 //
 // read_tempo_map() is what `rtm` and `ptm` call: it reads the named file,
 // prints its two progress lines and returns the sections in file order; a
-// file it cannot read gives none, a file without sections ends the process.
-// parse_tempo_map_text() is the pure
-// tokenising parser underneath, for tests and fuzzing.
+// file it cannot read, or one without sections, gives none.
+// parse_tempo_map_text() is the tokenising parser underneath.
 #pragma once
 
 #include <cstdint>
@@ -24,9 +23,8 @@ struct TempoMapEntry {
 std::vector<TempoMapEntry> parse_tempo_map_text(char* text, const char* keyword);
 
 // Reads the file `name` whole, prints "Parsing tmap file.." and
-// "Found %i map entries.\n", and returns its entries (at least one).
-// A file that cannot be opened or read, or longer than 1 MiB: prints "Could
-// not read the tempo map 'NAME': <reason>" and returns no entries. No
-// entries in the file: prints "Could not find tempo entries in map file."
-// and exits with status 2.
+// "Found %i map entries.\n", and returns its entries. A file that cannot be
+// opened or read, or longer than 1 MiB: prints "Could not read the tempo
+// map 'NAME': <reason>" and returns no entries. No entries in the file:
+// prints "NAME: Could not find tempo entries in map file." and returns none.
 std::vector<TempoMapEntry> read_tempo_map(const char* name, const char* keyword);

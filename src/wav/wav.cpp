@@ -3,12 +3,14 @@
 #include "wav/wav.h"
 
 #include <cerrno>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
 #include <unistd.h>
 
 #include "common/fatal.h"
+#include "common/timing.h"
 #include "wav/wav_io.h"
 
 namespace {
@@ -34,6 +36,67 @@ void put32(FILE* f, const char* name, int64_t v)
     put(f, name, b, sizeof b);
 }
 
+// Offset of the first 4-byte `tag` at an even offset from 2 to 15000, or -1.
+int64_t find_tag(FILE* f, const char* tag)
+{
+    for (int64_t t = 2; t <= dataTagSearchLimit; t += 2) {
+        char got[4];
+        if (std::fseek(f, static_cast<long>(t), SEEK_SET) != 0) continue;
+        if (std::fread(got, 1, 4, f) == 4 && std::memcmp(got, tag, 4) == 0) return t;
+    }
+    return -1;
+}
+
+// Prints the printf-style reason `+` refuses a file and returns false.
+__attribute__((format(printf, 1, 2))) bool refuse(const char* fmt, ...)
+{
+    va_list args;
+    va_start(args, fmt);
+    std::vprintf(fmt, args);
+    va_end(args);
+    return false;
+}
+
+unsigned little_endian(const uint8_t* b, int n)
+{
+    unsigned v = 0;
+    while (n-- > 0) v = v << 8 | b[n];
+    return v;
+}
+
+// The checks of can_append_to() on the open file; returns false having
+// said why.
+bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits)
+{
+    // The tag must come with its size field, or the fix-up after the append
+    // would write the size over the first samples appended.
+    uint8_t size[4];
+    const int64_t tag = find_tag(f, "data");
+    if (tag == -1 || std::fread(size, 1, sizeof size, f) != sizeof size)
+        return refuse("%s: Can't find data block in wave file!\n", name);
+    uint8_t b[24];
+    const int64_t fmt = find_tag(f, "fmt ");
+    if (std::fseek(f, static_cast<long>(fmt), SEEK_SET) != 0 || std::fread(b, 1, sizeof b, f) != sizeof b)
+        return refuse("%s: Can't find fmt block in wave file!\n", name);
+    const unsigned channels = little_endian(b + 10, 2), fileRate = little_endian(b + 12, 4);
+    const unsigned fileBits = little_endian(b + 22, 2);
+    if (channels != 1 || fileRate != rate || fileBits != static_cast<unsigned>(bits))
+        return refuse("Can't add to %s: it holds %u channel(s) at %u Hz, %u bits; the "
+                           "settings write 1 channel at %u Hz, %d bits.\n",
+                           name, channels, fileRate, fileBits, rate, bits);
+    // Samples added after a partial one, or after a stated length the file
+    // does not reach, would land off the sample grid and sound as noise.
+    std::fseek(f, 0, SEEK_END);
+    const int64_t held = ftello(f) - (tag + 8), stated = little_endian(size, 4);
+    if (held % bytes_per_sample(bits) != 0)
+        return refuse("Can't add to %s: its %lld data bytes end in a partial sample.\n", name,
+                           static_cast<long long>(held));
+    if (stated > held)
+        return refuse("Can't add to %s: its header states %lld data bytes, but it holds %lld.\n",
+                           name, static_cast<long long>(stated), static_cast<long long>(held));
+    return true;
+}
+
 }  // namespace
 
 [[noreturn]] void fail_file(const char* name, int error)
@@ -44,16 +107,6 @@ void put32(FILE* f, const char* name, int64_t v)
 void close_file(FILE* f, const char* name)
 {
     if (std::fclose(f) != 0) fail_file(name, errno);
-}
-
-int64_t find_tag(FILE* f, const char* tag)
-{
-    for (int64_t t = 2; t <= dataTagSearchLimit; t += 2) {
-        char got[4];
-        if (std::fseek(f, static_cast<long>(t), SEEK_SET) != 0) continue;
-        if (std::fread(got, 1, 4, f) == 4 && std::memcmp(got, tag, 4) == 0) return t;
-    }
-    return -1;
 }
 
 void Decon2(uint16_t value, uint8_t* out)
@@ -82,9 +135,8 @@ bool write_sizes(int fd, int64_t tag, int64_t length)
 
 bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples)
 {
-    const uint32_t bytesPerSample = bits / 8;  // 3 at 24 bits, 2 at 16
-    const uint32_t bytesPerSecond = rate * bytesPerSample;
-    const int64_t dataSize = samples * static_cast<int64_t>(bytesPerSample);
+    const int32_t blockAlign = bytes_per_sample(static_cast<int32_t>(bits));
+    const int64_t dataSize = samples * blockAlign;
     FILE* f = std::fopen(name, "wb");
     if (!f) return false;
     put(f, name, "RIFF", 4);
@@ -95,8 +147,8 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
     put16(f, name, 1);
     put16(f, name, 1);
     put32(f, name, rate);
-    put32(f, name, bytesPerSecond);
-    put16(f, name, static_cast<uint16_t>(bytesPerSample));
+    put32(f, name, static_cast<uint32_t>(rate * static_cast<uint32_t>(blockAlign)));
+    put16(f, name, static_cast<uint16_t>(blockAlign));
     put16(f, name, static_cast<uint16_t>(bits));
     put(f, name, "data", 4);
     put32(f, name, dataSize);
@@ -111,33 +163,16 @@ void FIX_SIZE(const char* name)
     const int64_t t = find_tag(f, "data");
     if (t == -1) die(2, stdout, "Can't find data block in wave file!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
-    const int64_t length = ftello(f);
-    if (!write_sizes(fileno(f), t, length)) fail_file(name, errno);
+    if (!write_sizes(fileno(f), t, ftello(f))) fail_file(name, errno);
     close_file(f, name);
 }
 
-void check_append_target(const char* name, uint32_t rate, int32_t bits)
+bool can_append_to(const char* name, uint32_t rate, int32_t bits)
 {
-    FILE* f = std::fopen(name, "rb");
-    if (!f) die(2, stdout, "The requested filename does not exist!\n");
-    // The tag must come with its size field, or the fix-up after the append
-    // would write the size over the first samples appended.
-    uint32_t size;
-    if (find_tag(f, "data") == -1 || std::fread(&size, 1, sizeof size, f) != sizeof size)
-        die(2, stdout, "Can't find data block in wave file!\n");
-    const int64_t fmt = find_tag(f, "fmt ");
-    uint8_t b[24] = {0};
-    // No chunk: the seek to -1 fails.
-    const bool haveFmt = std::fseek(f, static_cast<long>(fmt), SEEK_SET) == 0 &&
-                         std::fread(b, 1, sizeof b, f) == sizeof b;
-    std::fclose(f);  // read only; nothing to lose
-    if (!haveFmt) die(2, stdout, "Can't find fmt block in wave file!\n");
-    const unsigned channels = b[10] | (b[11] << 8);
-    const uint32_t fileRate = b[12] | (b[13] << 8) | (b[14] << 16) | (uint32_t(b[15]) << 24);
-    const unsigned fileBits = b[22] | (b[23] << 8);
-    if (channels != 1 || fileRate != rate || fileBits != static_cast<uint32_t>(bits))
-        die(2, stdout,
-            "Can't add to %s: it holds %u channel(s) at %u Hz, %u bits; the settings write "
-            "1 channel at %u Hz, %d bits.\n",
-            name, channels, fileRate, fileBits, rate, bits);
+    FILE* f = std::fopen(name, "rb+");
+    if (!f && errno == ENOENT) return refuse("%s: The requested filename does not exist!\n", name);
+    if (!f) return refuse("Can't add to %s: %s\n", name, std::strerror(errno));
+    const bool ok = appendable(f, name, rate, bits);
+    std::fclose(f);  // nothing written; nothing to lose
+    return ok;
 }

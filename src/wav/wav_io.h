@@ -20,10 +20,9 @@ bool write_sizes(int fd, int64_t tag, int64_t length);
 // process through fail_file().
 void close_file(std::FILE* f, const char* name);
 
-// Offset of the first 4-byte `tag` at an even offset from 2 to 15000, or -1.
-int64_t find_tag(std::FILE* f, const char* tag);
-
-// Ends the process, file untouched, unless `name` is a WAV file with a
-// "data" tag with its size field and a "fmt " chunk of one channel at `rate`
-// and `bits`.
-void check_append_target(const char* name, uint32_t rate, int32_t bits);
+// Whether `name` is a file `+` can add to with the settings' `rate` and
+// `bits`: a WAV file, writable, with a "data" tag and its size field, a
+// "fmt " chunk of one channel at that rate and depth, data of whole
+// samples to the end of the file and no more data stated than is there.
+// When it is not, prints why on standard output, naming the file.
+bool can_append_to(const char* name, uint32_t rate, int32_t bits);

@@ -1,11 +1,12 @@
 // The click-track writer: beats of click and silence appended to a WAV file,
 // and the three commands built on it.
 //
-// The bytes are those of placing one sample at a time (a click whenever the
-// single-precision written count reaches the single-precision beat
-// position), but silence goes out in long runs: the end of each run is the
-// first count whose float value reaches the next beat, found by search
-// rather than by stepping, so the writer runs at the speed of the disk.
+// A click is written whenever the count of samples written, as a
+// single-precision number, reaches the next beat position, also a
+// single-precision number; silence fills the rest. Silence goes out in long
+// runs: the end of each run is the first count whose single-precision value
+// reaches the next beat, found by search rather than by stepping, so the
+// writer runs at the speed of the disk.
 #include "wav/wav.h"
 
 #include <sys/uio.h>
@@ -18,6 +19,8 @@
 #include <cstring>
 
 #include "common/fatal.h"
+#include "common/stop.h"
+#include "common/timing.h"
 #include "wav/wav_io.h"
 
 namespace {
@@ -36,25 +39,24 @@ struct Output {
     int fd;
     const char* name;
     int bytesPerSample;
-    off_t start;         // the file's length before this append
-    bool undoOnFailure;  // on a failed write: cut back to `start`
+    off_t start;      // the file's length before this append
+    bool undoOnStop;  // when stopped: cut back to `start`
     iovec pieces[maxPieces];
     int count;
 };
 
-// A write failed part-way: puts the file in order, then ends the process
-// with the system's reason. An append that is to be undone is cut back to
-// where it began, which leaves the file as it was; otherwise the file, begun
-// by MAKE_HEADER, keeps its whole samples and its header states them.
-[[noreturn]] void fail_output(Output* out, int error)
+// Puts the file in order after a write that did not finish. An append that
+// is to be undone is cut back to where it began, which leaves the file as
+// it was; otherwise the file, begun by MAKE_HEADER, keeps its whole samples
+// and its header states them. Returns false when that failed (errno).
+bool settle(Output* out)
 {
     off_t keep = out->start;
-    if (!out->undoOnFailure) {
+    if (!out->undoOnStop) {
         const off_t end = lseek(out->fd, 0, SEEK_END);
         keep = end - (end - headerBytes) % out->bytesPerSample;
     }
-    if (ftruncate(out->fd, keep) == 0 && !out->undoOnFailure) write_sizes(out->fd, dataTagAt, keep);
-    fail_file(out->name, error);
+    return ftruncate(out->fd, keep) == 0 && (out->undoOnStop || write_sizes(out->fd, dataTagAt, keep));
 }
 
 void flush_output(Output* out)
@@ -63,7 +65,11 @@ void flush_output(Output* out)
     int left = out->count;
     while (left > 0) {
         const ssize_t done = writev(out->fd, next, left);
-        if (done == -1) fail_output(out, errno);
+        if (done == -1) {
+            const int error = errno;
+            settle(out);
+            fail_file(out->name, error);
+        }
         size_t rest = static_cast<size_t>(done);
         while (left > 0 && rest >= next->iov_len) {
             rest -= next->iov_len;
@@ -85,10 +91,11 @@ void put_piece(Output* out, const uint8_t* bytes, size_t n)
     if (out->count == maxPieces) flush_output(out);
 }
 
+// Queues `samples` silent samples; stops early when a signal asks to.
 void put_silence(Output* out, int64_t samples)
 {
     uint64_t n = static_cast<uint64_t>(samples) * static_cast<uint64_t>(out->bytesPerSample);
-    while (n > 0) {
+    while (n > 0 && !stopSignal) {
         const size_t take = static_cast<size_t>(std::min<uint64_t>(n, sizeof silence));
         put_piece(out, silence, take);
         n -= take;
@@ -116,17 +123,26 @@ void report_uncreatable(const char* name)
     std::printf("Could not create '%s': %s\n", name, std::strerror(errno));
 }
 
+// Ends a write under catch_stops() (SIGTERM and SIGHUP end the process
+// here); when Ctrl-C stopped it before it was `done`, says what became of
+// the file.
+void end_write(const StopHandlers* handlers, const char* name, bool done, bool undone)
+{
+    if (release_stops(handlers) && !done)
+        std::printf("Writing stopped: %s %s\n", name,
+                    undone ? "is as it was before." : "holds the whole samples written.");
+}
+
 }  // namespace
 
-void WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                const int8_t* clickBytes, int64_t clickLength, bool undoOnFailure)
+bool WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
+                const int8_t* clickBytes, int64_t clickLength, bool undoOnStop)
 {
-    const float beatInterval = static_cast<float>(rate) / (tempo / 60.0f);
-    const int bytesPerSample = bits / 8;  // 3 at 24 bits, 2 at 16
+    const float beatInterval = beat_interval(rate, tempo);
     FILE* f = std::fopen(name, "rb+");
     if (!f) die(2, stdout, "The requested filename does not exist!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
-    Output out{fileno(f), name, bytesPerSample, ftello(f), undoOnFailure, {}, 0};
+    Output out{fileno(f), name, bytes_per_sample(bits), ftello(f), undoOnStop, {}, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
     int64_t written = 0;
     float beatCounter = 0.0f;
@@ -134,10 +150,10 @@ void WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const c
     // An empty click places nothing, so its track is silence throughout and
     // the beat position, which may stop moving on (all beats due at once, or
     // the beat counter stuck past 2^24), is never followed.
-    while (clickLength > 0 && written < count) {
+    while (clickLength > 0 && written < count && !stopSignal) {
         if (!(static_cast<float>(written) < nextBeat)) {
             beatCounter += 1.0f;
-            put_piece(&out, click, static_cast<size_t>(clickLength * bytesPerSample));
+            put_piece(&out, click, static_cast<size_t>(clickLength * out.bytesPerSample));
             written += clickLength;
             nextBeat = beatInterval * beatCounter;
             continue;
@@ -147,52 +163,57 @@ void WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const c
         written = end;
     }
     if (written < count) put_silence(&out, count - written);
-    flush_output(&out);
+    // Stopped: what is queued is dropped, and what reached the file is put
+    // in order.
+    const bool stopped = stopSignal != 0;
+    if (stopped && !settle(&out)) fail_file(name, errno);
+    if (!stopped) flush_output(&out);
     close_file(f, name);
+    return !stopped;
 }
 
-float beats_seconds(int32_t meter, int32_t meas, float tempo)
+void write_track(const UserSettings& s, int64_t trackSamples, const Click& click)
 {
-    const int32_t beats =
-        static_cast<int32_t>(static_cast<uint32_t>(meter) * static_cast<uint32_t>(meas));
-    return static_cast<float>(static_cast<double>(static_cast<float>(beats)) *
-                              (60.0 / static_cast<double>(tempo)));
+    if (!MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), trackSamples))
+        return report_uncreatable(s.save);
+    StopHandlers handlers;
+    catch_stops(&handlers, 3);
+    const bool done = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
+                                 click.length, false);
+    if (done) FIX_SIZE(s.save);  // the last click may have run past the end
+    end_write(&handlers, s.save, done, false);
 }
 
-int64_t track_samples(uint32_t rate, float seconds)
+void append_track(const UserSettings& s, int64_t trackSamples, const Click& click)
 {
-    const float samples = static_cast<float>(rate) * seconds;
-    if (!(samples > 0.0f) || !(samples < 9223372036854775807.0f)) return 0;
-    return static_cast<int64_t>(samples);
+    if (!can_append_to(s.save, s.rate, s.bits)) return;
+    StopHandlers handlers;
+    catch_stops(&handlers, 3);
+    const bool done = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
+                                 click.length, true);
+    if (done) FIX_SIZE(s.save);
+    end_write(&handlers, s.save, done, true);
 }
 
-void write_track(const char* save, uint32_t rate, int32_t bits, float tempo,
-                 int64_t trackSamples, const int8_t* clickBytes, int64_t clickLength)
+void write_tempo_map(const std::vector<TempoMapEntry>& map, UserSettings* s, float* trackSeconds,
+                     const Click& click)
 {
-    if (!MAKE_HEADER(save, rate, static_cast<uint32_t>(bits), trackSamples))
-        return report_uncreatable(save);
-    WRITE_FILE(rate, bits, tempo, trackSamples, save, clickBytes, clickLength, false);
-    FIX_SIZE(save);  // the last click may have run past the end
-}
-
-void append_track(const char* save, uint32_t rate, int32_t bits, float tempo,
-                  int64_t trackSamples, const int8_t* clickBytes, int64_t clickLength)
-{
-    check_append_target(save, rate, bits);
-    WRITE_FILE(rate, bits, tempo, trackSamples, save, clickBytes, clickLength, true);
-    FIX_SIZE(save);
-}
-
-void write_tempo_map(const std::vector<TempoMapEntry>& map, const char* save, uint32_t rate,
-                     int32_t bits, const int8_t* clickBytes, int64_t clickLength, float* tempo,
-                     float* trackSeconds)
-{
-    if (!MAKE_HEADER(save, rate, static_cast<uint32_t>(bits), 0)) return report_uncreatable(save);
-    for (const TempoMapEntry& e : map) {
-        *tempo = e.tempo;
-        *trackSeconds = beats_seconds(e.meter, e.meas, e.tempo);
-        const int64_t samples = track_samples(rate, *trackSeconds);
-        WRITE_FILE(rate, bits, e.tempo, samples, save, clickBytes, clickLength, false);
+    if (!MAKE_HEADER(s->save, s->rate, static_cast<uint32_t>(s->bits), 0))
+        return report_uncreatable(s->save);
+    StopHandlers handlers;
+    catch_stops(&handlers, 3);
+    bool done = true;
+    for (size_t i = 0; i < map.size() && done; i++) {
+        const TempoMapEntry& e = map[i];
+        const int64_t samples = track_samples(s->rate, track_seconds(e.meter, e.meas, e.tempo));
+        done = WRITE_FILE(s->rate, s->bits, e.tempo, samples, s->save, click.bytes.data(),
+                          click.length, false);
     }
-    FIX_SIZE(save);
+    if (done) {
+        FIX_SIZE(s->save);
+        const TempoMapEntry& last = map.back();
+        s->tempo = last.tempo;
+        *trackSeconds = track_seconds(last.meter, last.meas, last.tempo);
+    }
+    end_write(&handlers, s->save, done, false);
 }

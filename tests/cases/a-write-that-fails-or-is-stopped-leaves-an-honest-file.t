@@ -1,0 +1,69 @@
+A write that fails part-way (here a file-size limit of about 1 MB, in a
+shell that ignores SIGXFSZ, so the write fails as on a full disk) is
+reported and ends the program with status 2, and leaves no file that lies:
+w and rtm keep the whole samples that reached the disk and a header that
+states them; + leaves the file byte for byte as it was.
+
+  $ limited() { (trap '' XFSZ; ulimit -f 1000; tikvane > out; echo "[$?] $(tail -n 1 out)"); }
+  $ honest() { set -- $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1) $(soxi -s $1)
+  >            [ $(($1 - 8)) = $2 ] && [ $(($1 - 44)) = $3 ] && [ $(($3 / 3)) = $4 ] && [ $(($3 % 3)) = 0 ] &&
+  >            echo "the header states the whole samples there"; }
+  $ printf '1\n2\nw\nx\n' | limited; honest click.wav; tikprobe clicks click.wav 2205
+  [2] Could not write click.wav: File too large
+  the header states the whole samples there
+  16 clicks at 0 22050 44100 66150 ...
+  apart: 22050 (15)
+  other bytes not silent: 0
+  $ printf 'tmap\t120\t4\t2\ntmap\t160\t3\t16\n' > tmap.txt
+  $ printf '1\n2\nrtm\nx\n' | limited; honest click.wav; tikprobe clicks click.wav 2205 | tail -n 2
+  [2] Could not write click.wav: File too large
+  the header states the whole samples there
+  apart: 16537 (4) 16538 (5) 22050 (8)
+  other bytes not silent: 0
+  $ printf '1\n2\nm 1\nw\nx\n' | tikvane > /dev/null; cp click.wav before.wav
+  $ printf '1\n2\n+\nx\n' | limited; cmp click.wav before.wav && echo unchanged
+  [2] Could not write click.wav: File too large
+  unchanged
+  $ printf 'save\t/dev/full\n' > tiklora.txt
+  $ printf 'w\nx\n' | tikvane | tail -n 1; printf 'rtm\nx\n' | tikvane | tail -n 1
+  Could not write /dev/full: No space left on device
+  Could not write /dev/full: No space left on device
+
+Ctrl-C (SIGINT), a kill (SIGTERM) or a closed terminal (SIGHUP) during a
+long w, + or rtm stops it the same way. After Ctrl-C the program says so,
+the menu comes back with every setting as it was and s saves them; after
+the other two the program ends by the signal (a shell sees 143 and 129).
+
+  $ rm tiklora.txt; printf 'tmap\t100\t4\t1\ntmap\t160\t3\t3000\n' > tmap.txt
+  $ stop() { printf "1\n2\nm 3000\n$2\ns\nx\n" | env --default-signal=INT tikvane > out & pid=$!
+  >          until [ "$(wc -c < click.wav)" -gt $3 ]; do sleep 0.001; done 2> /dev/null; kill -$1 $pid
+  >          wait $pid 2> /dev/null; echo "$1 $2: [$?] $(grep -h -e stopped -e Saved -e ^tempo out tiklora.txt 2> /dev/null | paste -sd ' ')"
+  >          rm -f tiklora.txt; }
+  $ for signal in INT TERM HUP; do
+  >   rm -f click.wav; echo "$(stop $signal w 1000000) $(honest click.wav)"
+  >   rm -f click.wav; echo "$(stop $signal rtm 1000000) $(honest click.wav)"
+  >   cp before.wav click.wav; echo "$(stop $signal + 2000000) $(cmp click.wav before.wav && echo unchanged)"
+  > done
+  INT w: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 the header states the whole samples there
+  INT rtm: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 the header states the whole samples there
+  INT +: [2] Writing stopped: click.wav is as it was before. Saved Settings tempo	120.00 unchanged
+  TERM w: [143]  the header states the whole samples there
+  TERM rtm: [143]  the header states the whole samples there
+  TERM +: [143]  unchanged
+  HUP w: [129]  the header states the whole samples there
+  HUP rtm: [129]  the header states the whole samples there
+  HUP +: [129]  unchanged
+
+An output file that cannot be made (in a folder that does not exist, or
+where a folder has its name) is reported with the system's reason; nothing
+is touched and the menu comes back with every setting as it was (rtm
+leaves the tempo alone then).
+
+  $ mkdir take.wav; printf '1\n2\nn no/such/take.wav\nw\nrtm\nn take.wav\nw\ns\nx\n' | tikvane | grep -e Could -e Saved
+  Could not create 'no/such/take.wav': No such file or directory
+  Could not create 'no/such/take.wav': No such file or directory
+  Could not create 'take.wav': Is a directory
+  Saved Settings
+  $ grep -e tempo -e save tiklora.txt; ls take.wav
+  tempo	120.00
+  save	take.wav

@@ -1,0 +1,95 @@
+Words that are not commands (case matters, and the whole word is compared,
+however long) bring the menu back at once; c counts only on the help screen.
+
+  $ printf '1\n2\nT tx al2 rtmx c rtmrtmrtm %010000d x\n' 0 | tikvane
+  {first-run}
+  {menu}
+  {menu}
+  {menu}
+  {menu}
+  {menu}
+  {menu}
+  {menu}
+  {menu}
+  [2]
+
+A value may follow its command on the same line; integers read as octal
+with a leading 0 and as hexadecimal with 0x. Every recognised command
+rebuilds the click, which shows as an empty line.
+
+  $ printf '1\n2\nb\n010\nm 0x10\nal 2.5\no hw:1,0\nn take2.wav\nx\n' | tikvane
+  {first-run}
+  {menu}
+  Enter beats per measure
+  
+  {menu meter=8}
+  
+  Enter number of measures
+  
+  {menu meter=8 meas=16}
+  
+  Enter audition length in seconds
+  
+  {menu meter=8 meas=16 atime=2.5}
+  Enter new playback device name.
+  
+  {menu meter=8 meas=16 atime=2.5 device=hw:1,0}
+  Enter new output file name.
+  
+  {menu meter=8 meas=16 atime=2.5 device=hw:1,0 save=take2.wav}
+  [2]
+
+The help screen passes over every word, commands too, until c; the command
+after the c runs as usual. The end of the input stops the help screen,
+keeps a prompt's value, and ends the program at the next menu.
+
+  $ printf '1\n2\nh x t 90 cc C c t 90\nx\n' | tikvane
+  {first-run}
+  {menu}
+  {help}
+  
+  {menu}
+  Enter tempo in beats per minute
+  
+  {menu tempo=90.0}
+  [2]
+  $ printf '1\n2\nh' | tikvane | tail -n 23
+  Enter 'c' to continue.
+  
+  {menu}
+  $ printf '1\n2\nal' | tikvane | tail -n 23
+  Enter audition length in seconds
+  
+  {menu}
+
+A name that fills its field (15 characters for the device, 63 for the file)
+is kept whole; a longer one is refused whole and none of it is read as a
+command (these end in t, the tempo command).
+
+  $ printf '1\n2\no %015dt\nn %063dt\no %015d\nn %063d\ns\nx\n' 0 0 0 0 | tikvane | grep -e longer -e 'Enter tempo'
+  The device name is longer than 15 characters; keeping 'default'.
+  The file name is longer than 63 characters; keeping 'click.wav'.
+  $ grep -e device -e save tiklora.txt; rm tiklora.txt
+  device	000000000000000
+  save	000000000000000000000000000000000000000000000000000000000000000
+
+A frequency too low for a click shorter than a second empties the click and
+says so on every pass that uses it; 60 Hz brings the whole click back.
+
+  $ printf '1\n2\nf 1\nf 60\nf 1\nx\n' | tikvane | grep -e low -e 'Enter .f.'
+  	Enter 'f' to set the lowest click frequency (60.0 Hz).
+  Enter lowest frequency of click in Hz
+  The frequency chosen is too low for this tempo!
+  	Enter 'f' to set the lowest click frequency (1.0 Hz).
+  Enter lowest frequency of click in Hz
+  	Enter 'f' to set the lowest click frequency (60.0 Hz).
+  Enter lowest frequency of click in Hz
+  The frequency chosen is too low for this tempo!
+  	Enter 'f' to set the lowest click frequency (1.0 Hz).
+
+When the dialogue itself cannot be written, the program says so on
+standard error as it ends; the exit status stays.
+
+  $ printf '1\n2\nx\n' | tikvane > /dev/full
+  Could not write standard output: No space left on device
+  [2]

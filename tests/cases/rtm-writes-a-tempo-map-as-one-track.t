@@ -1,0 +1,86 @@
+rtm reads the tempo map and writes its sections one after the other, each
+starting its own beat grid with a click. The help screen's example: 48
+measures of 4 at 120 bpm, then 16 of 3 at 160. The last section's tempo
+and length stay: a w after it writes 18 s at 160 bpm.
+
+  $ printf 'tmap\t120\t4\t48\ntmap\t160\t3\t16\n' > tmap.txt
+  $ printf '1\n2\nrtm\nx\n' | tikvane
+  {first-run}
+  {menu}
+  
+  Parsing tmap file..
+  Found 2 map entries.
+  {menu tempo=160.0}
+  [2]
+  $ sizes() { echo $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1); }
+  $ sizes click.wav; tikprobe clicks click.wav 2205; sha256sum click.wav
+  15082244 15082236 15082200
+  240 clicks at 0 22050 44100 66150 ...
+  apart: 16537 (23) 16538 (24) 22050 (192)
+  other bytes not silent: 0
+  bd5e0e9f53c522505b91fb5e6d8255fad3bb57ebebf2651279c252b9234518bb  click.wav
+  $ printf '1\n2\nrtm\nw\nx\n' | tikvane > /dev/null; sizes click.wav
+  2381444 2381436 2381400
+
+A section is the word tmap, then tempo, beats per measure and measures,
+each after a TAB; everything else in the file is passed over: titles, blank
+lines, TABs before the word and words before it on the line, a word after
+the measures, carriage returns. Blanks before it or between the values
+make no section, nor does another case. Each value is its leading number
+(none is 0); integers keep 32 bits. A short line borrows the values that
+follow; a word near the end gets 0 for what is missing. Text after a NUL
+byte is ignored.
+
+With an empty click (1 Hz) at 1000 Hz and 16 bits a section of tempo 60 is
+meter x measures thousand samples, 2 bytes each, so the file's length shows
+every section: here 1, 2, 4, 8 and 16 beats, then 4 x 8 borrowed from the
+next line, then none for the word near the end (63 beats).
+
+  $ printf 'rate\t1000\nbits\t16\nHz\t1\n' > tiklora.txt
+  $ printf 'Song\n\n\t\ttmap\t60\t1\t1\r\nintro\ttmap\t60\t2\t1\tverse\n' > tmap.txt
+  $ printf '  tmap\t60\t99\t1\ntmap 60 99 1\nTMAP\t60\t99\t1\ntmap\t60x\t2\t2\n' >> tmap.txt
+  $ printf 'tmap\t0x3c\t2\t4\ntmap\t60\t-4294967288\t2b\ntmap\t60\t4\ntmap\t8\t1\t1\ntmap\t60\t64' >> tmap.txt
+  $ printf 'rtm\nx\n' | tikvane | grep Found; sizes click.wav
+  Found 7 map entries.
+  126044 126036 126000
+  $ printf 'tmap\t60\t1\t1\n\0tmap\t60\t1\t1\n' > tmap.txt; printf 'rtm\nx\n' | tikvane | grep Found
+  Found 1 map entries.
+
+A section's length is worked out in single precision: 40.5 bpm gives
+12544001 samples at 44100 Hz where the exact length is 12544000. Sections
+of no finite length add nothing but still set the tempo.
+
+  $ printf 'bits\t16\nHz\t1\n' > tiklora.txt; printf 'tmap\t40.5\t4\t48\n' > tmap.txt
+  $ echo rtm | tikvane > /dev/null; sizes click.wav
+  25088046 25088038 25088002
+  $ printf 'tmap\t100\t4\t2\ntmap\t0\t4\t4\ntmap\t90\t0\t4\ntmap\tnan\t1\t1\n' > tmap.txt
+  $ printf 'rtm\nx\n' | tikvane | grep -e Found -e adjust; sizes click.wav
+  	Enter 't' to adjust tempo (120.0 bpm).
+  Found 4 map entries.
+  	Enter 't' to adjust tempo (nan bpm).
+  423404 423396 423360
+
+A map that is not there, that cannot be read (a folder) or is longer than
+1 MiB, or that holds no entry (blanks instead of TABs) is reported with its
+name; no file is touched and the menu comes back with every setting as it
+was (here the tempo 90, saved by s). A map of exactly 1 MiB is read.
+
+  $ rm click.wav tmap.txt; printf 't 90\nrtm\nptm\ns\nx\n' | tikvane | grep -e Could -e Saved; ls; grep tempo tiklora.txt
+  Could not read the tempo map 'tmap.txt': No such file or directory
+  Could not read the tempo map 'tmap.txt': No such file or directory
+  Saved Settings
+  tiklora.txt
+  tempo	90.00
+  $ mkdir tmap.txt; printf 'ptm\nx\n' | tikvane | grep Could
+  Could not read the tempo map 'tmap.txt': Is a directory
+  $ rmdir tmap.txt; head -c 1048577 /dev/zero > tmap.txt; printf 'rtm\nx\n' | tikvane | grep Could
+  Could not read the tempo map 'tmap.txt': File too large
+  $ { printf 'tmap\t1\t0\t0\n'; head -c 1048565 /dev/zero; } > tmap.txt; printf 'rtm\nx\n' | tikvane | grep Found
+  Found 1 map entries.
+  $ rm click.wav; printf 'tmap 120 4 48\n' > tmap.txt; printf 'rtm\nptm\nx\n' | tikvane | grep -e Parsing -e Could; ls
+  Parsing tmap file..
+  tmap.txt: Could not find tempo entries in map file.
+  Parsing tmap file..
+  tmap.txt: Could not find tempo entries in map file.
+  tiklora.txt
+  tmap.txt

@@ -1,0 +1,49 @@
+Through a real sound server, a private PulseAudio with a null sink (the
+helpers are in tests/sound.sh), at 1200 bpm, whose clicks touch, so that
+the sound is unbroken. `begin` starts the program on a FIFO, its output
+stamped with the time each line came.
+
+  $ . "$TESTDIR/sound.sh"; start_server; start_recording i.raw; begin
+  $ printf 'tmap\t1200\t4\t100\ntmap\t1200\t4\t100\n' > tmap.txt
+
+Ctrl-C during a 60-second audition, and then during the first of two
+20-second sections of a map, stops the sound and brings the menu back;
+the second section is never played.
+
+  $ say '1\n2\no pulse\nt 1200\nal 60\na'; wait_for seen 1 'Measure  2'; sleep 0.2; int1=$EPOCHREALTIME
+  $ kill -INT $program; wait_for seen 1 'Playback stopped.'; sleep 0.6
+  $ say ptm; wait_for seen 2 'Measure  2'; sleep 0.2; int2=$EPOCHREALTIME; kill -INT $program
+  $ wait_for seen 2 'Playback stopped.'; sleep 0.6; stop_recording
+  $ grep -e 'Playing section' -e 'Playback stopped' stamped | cut -d ' ' -f 2-
+  Playback stopped.
+  Playing section  1 
+  Playback stopped.
+  $ within 0.5 $(after $int1 "Enter 'rtm'"); within 0.5 $(after $int2 "Enter 'rtm'"); sound_stopped i.raw $int1 $int2
+  within 0.5 s
+  within 0.5 s
+  the sound stopped within 0.5 s
+  the sound stopped within 0.5 s
+
+When the server goes away during an audition, or during the first section
+of a map, the playback stops at once with a line naming the device and the
+library's reason; no further measure line and no further section come, and
+the menu comes back with every setting as it was (s saves them).
+
+  $ say a; wait_for seen 3 'Measure  2'; sleep 0.2; kill1=$EPOCHREALTIME; kill $server
+  $ wait_for seen 1 'Playback stopped: '; sleep 0.3; start_server
+  $ say ptm; wait_for seen 4 'Measure  2'; sleep 0.2; kill2=$EPOCHREALTIME; kill $server
+  $ wait_for seen 2 'Playback stopped: '; say s; end
+  exit status 2
+  $ grep -e 'Playing section' -e 'Playback stopped' -e Saved stamped | cut -d ' ' -f 2-; grep tempo tiklora.txt
+  Playback stopped.
+  Playing section  1 
+  Playback stopped.
+  Playback stopped: pulse: Input/output error
+  Playing section  1 
+  Playback stopped: pulse: Input/output error
+  Saved Settings
+  tempo	1200.00
+  $ within 0.5 $(after $kill1 'Playback stopped: '); within 0.5 $(after $kill2 'Playback stopped: ')
+  within 0.5 s
+  within 0.5 s
+  $ awk '/Playback stopped: / { stopped = 1 } /Enter .a./ { stopped = 0 } stopped && /Measure/' stamped
