@@ -86,7 +86,7 @@ timing() {
 # whether the sound stopped within half a second of T.
 sound_stopped() {
     local raw=$1; shift
-    tikprobe sound "$raw" | paste - <(printf '%s\n' "$@") | awk -v began="$began" '{
+    tikprobe.py sound "$raw" | paste - <(printf '%s\n' "$@") | awk -v began="$began" '{
         late = began + $2 / 44100 - $3
         print (late > -0.15 && late < 0.5 ? "the sound stopped within 0.5 s" \
                : sprintf("the sound stopped %.3f s after", late)) }'

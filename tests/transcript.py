@@ -32,7 +32,7 @@ def parse(path):
         elif line.startswith('  > ') and steps and not steps[-1][1]:
             steps[-1][0] += '\n' + line[4:]
         elif line.startswith('  ') and steps:
-            steps[-1][1].append(line[2:])
+            steps[-1][1] += expand(line[2:])
     return steps
 
 
@@ -63,18 +63,13 @@ def run(script, work, dirs):
     shell = subprocess.Popen(['bash', '-c', script], cwd=work, env=env, start_new_session=True,
                              stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
                              stderr=subprocess.STDOUT)
-    kill = lambda *_: os.killpg(shell.pid, signal.SIGKILL)
+    kill = lambda *_: subprocess.run(['kill', '-KILL', '--', '-%d' % shell.pid], stderr=-3)
     signal.signal(signal.SIGTERM, lambda *_: (kill(), sys.exit(143)))
     timer = threading.Timer(DEADLINE, kill)
     timer.start()
-    try:
-        printed = shell.stdout.read(LIMIT + 1)
-    finally:
-        timer.cancel()
-        try:
-            kill()
-        except ProcessLookupError:
-            pass
+    printed = shell.stdout.read(LIMIT + 1)
+    timer.cancel()
+    kill()
     shell.wait()
     return printed.decode('latin-1')
 
@@ -88,20 +83,18 @@ def main():
     with tempfile.TemporaryDirectory(prefix='tikvane-case-') as work:
         pieces = run(script, work, dirs).split('\n' + SALT + ' ')
     failed = False
-    for i, (cmd, expected) in enumerate(steps):
+    for i, (cmd, want) in enumerate(steps):
         if i + 1 >= len(pieces):
-            sys.exit('the case was cut short (%d s, %d bytes at most) before "%s":\n%s'
+            sys.exit('cut short (%d s, %d bytes at most) before "%s":\n%s'
                      % (DEADLINE, LIMIT, cmd, pieces[-1][-3000:]))
         status = int(pieces[i + 1].split('\n', 1)[0])
         output = pieces[i] if i == 0 else pieces[i].split('\n', 1)[1]
         actual = shown(output) + (['[%d]' % status] if status else [])
-        want = [l for line in expected for l in expand(line)]
         if actual != want:
             failed = True
             print('$ ' + cmd)
-            sys.stdout.writelines(l + '\n' for l in difflib.unified_diff(
-                want, actual, 'expected', 'printed', lineterm=''))
-    return 1 if failed else 0
+            print('\n'.join(difflib.unified_diff(want, actual, 'expected', 'printed', lineterm='')))
+    return failed
 
 
 if __name__ == '__main__':

@@ -6,44 +6,33 @@ opened. The reference clicks come from tracks the program writes.
   $ printf '1\n2\nn ref.wav\nm 1\nw\nx\n' | tikvane > /dev/null; printf '2\n1\nn ref16.wav\nm 1\nw\nx\n' | tikvane > /dev/null
   [2]
 
-a plays the click every beat (22050 samples at 120 bpm) for the audition
-length, in whole periods of 1024 frames strictly below it: 430 periods of
-the 441000 frames of 10 s, a little under 20 beats, measures 1 to 5.
+`audition` plays with the given commands and tells the measure lines, the
+bytes played and where the click (of the given length) recurs. a plays the
+click every beat (22050 samples at 120 bpm) for the audition length, in
+whole periods of 1024 frames strictly below it: 430 periods of the 441000
+frames of 10 s, a little under 20 beats, measures 1 to 5.
 
-  $ printf '1\n2\no cap\na\nx\n' | tikvane
-  {first-run}
-  {menu}
-  Enter new playback device name.
-  
-  {menu device=cap}
+  $ audition() { printf "$1\no cap\n$2\na\nx\n" | tikvane > out; echo "$(grep -c Measure out) measure lines," \
+  >              "$(wc -c < capture.raw) bytes, $(tikprobe.py clicks $3 capture.raw | head -n 2 | paste -sd ' ')"; }
+  $ audition '1\n2' '' 'ref.wav 2205'; grep -B 1 Measure out
+  5 measure lines, 1320960 bytes, 20 clicks at 0 22050 44100 66150 ... apart: 22050 (19)
   
   	Measure  1
   	Measure  2
   	Measure  3
   	Measure  4
   	Measure  5
-  {menu device=cap}
-  [2]
-  $ tikprobe clicks ref.wav 2205 capture.raw; wc -c < capture.raw
-  20 clicks at 0 22050 44100 66150 ...
-  apart: 22050 (19)
-  other bytes not silent: 0
-  1320960
 
-`audition` plays with the given commands and tells the measure lines, the
-bytes played and where the click (of the given length) recurs. At 48000 Hz
-and 128 bpm the beat is 48000 / (128 / 60) in single precision, truncated:
-22499 samples, at 16 bits. A click longer than the beat (1764 samples at
-1500 bpm) is cut at the beat's end; a beat of 2^63 samples plays the click
-and then silence; the fastest tempo, 60 x rate, gives beats of one sample.
-Beats shorter than a period are each counted (100 samples at 26460 bpm); a
-beat that ends on the last frame played still opens the next measure; a
-meter below 1 is never reached. An empty click plays beats of silence and
-still counts the measures; an audition no longer than a period plays
-nothing.
+At 48000 Hz and 128 bpm the beat is 48000 / (128 / 60) in single
+precision, truncated: 22499 samples, at 16 bits. A click longer than the
+beat (1764 samples at 1500 bpm) is cut at the beat's end; a beat of 2^63
+samples plays the click and then silence; the fastest tempo, 60 x rate,
+gives beats of one sample. Beats shorter than a period are each counted
+(100 samples at 26460 bpm); a beat that ends on the last frame played
+still opens the next measure; a meter below 1 is never reached. An empty
+click plays beats of silence and still counts the measures; an audition no
+longer than a period plays nothing.
 
-  $ audition() { printf "$1\no cap\n$2\na\nx\n" | tikvane > out; echo "$(grep -c Measure out) measure lines," \
-  >              "$(wc -c < capture.raw) bytes, $(tikprobe clicks $3 capture.raw | head -n 2 | paste -sd ' ')"; }
   $ audition '2\n1' 't 128' 'ref16.wav 2400'
   6 measure lines, 958464 bytes, 22 clicks at 0 22499 44998 67497 ... apart: 22499 (21)
   $ audition '1\n2' 't 1500\nb 3\nal 1' 'ref.wav 1764'

@@ -5,7 +5,7 @@ measure of 4 at 240 bpm (44100 samples) into t.wav. `wav C R B D` makes a
 header of C channels at R Hz, B bits, stating D data bytes.
 
   $ printf 'meas\t1\ntempo\t240\nsave\tt.wav\n' > tiklora.txt
-  $ add() { cp t.wav before; printf '+\nx\n' | tikvane | tail -n 22 | head -n 1; cmp t.wav before && echo untouched; }
+  $ add() { cp t.wav before; echo "$(printf '+\nx\n' | tikvane | tail -n 22 | head -n 1) $(cmp t.wav before && echo untouched)"; }
   $ wav() { perl -e '($c, $r, $b, $d) = @ARGV; print pack "A4VA4A4VvvVVvvA4V", "RIFF", 36 + $d,
   >         "WAVE", "fmt ", 16, 1, $c, $r, 3 * $r, 3, $b, "data", $d' "$@"; }
 
@@ -24,23 +24,17 @@ tag is cut off before its size field, or without a "fmt " chunk, or that
 cannot be written:
 
   $ echo 'just some text' > t.wav; add
-  t.wav: Can't find data block in wave file!
-  untouched
+  t.wav: Can't find data block in wave file! untouched
   $ { wav 1 44100 24 0 | head -c 36; head -c 14966 /dev/zero; printf 'data\0\0\0\0'; } > t.wav; add
-  t.wav: Can't find data block in wave file!
-  untouched
+  t.wav: Can't find data block in wave file! untouched
   $ { wav 1 44100 24 0 | head -c 36; printf '\0data\0\0\0\0'; } > t.wav; add
-  t.wav: Can't find data block in wave file!
-  untouched
+  t.wav: Can't find data block in wave file! untouched
   $ wav 1 44100 24 0 | head -c 40 > t.wav; add
-  t.wav: Can't find data block in wave file!
-  untouched
+  t.wav: Can't find data block in wave file! untouched
   $ printf 'data\0\0\0\0' > t.wav; add
-  t.wav: Can't find data block in wave file!
-  untouched
+  t.wav: Can't find data block in wave file! untouched
   $ printf '\0\0data\0\0\0\0' > t.wav; add
-  t.wav: Can't find fmt block in wave file!
-  untouched
+  t.wav: Can't find fmt block in wave file! untouched
   $ wav 1 44100 24 0 > t.wav; chmod 444 t.wav; chmod 755 .
   $ as_nobody() { if [ "$(id -u)" = 0 ]; then setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; else "$@"; fi; }
   $ printf '+\nx\n' | as_nobody tikvane | grep Can; rm -f t.wav
@@ -50,31 +44,24 @@ A file of another layout: no samples of another depth, rate or channel
 count are glued to it.
 
   $ wav 1 44100 16 0 > t.wav; add
-  Can't add to t.wav: it holds 1 channel(s) at 44100 Hz, 16 bits; the settings write 1 channel at 44100 Hz, 24 bits.
-  untouched
+  Can't add to t.wav: it holds 1 channel(s) at 44100 Hz, 16 bits; the settings write 1 channel at 44100 Hz, 24 bits. untouched
   $ wav 1 109636 24 0 > t.wav; add
-  Can't add to t.wav: it holds 1 channel(s) at 109636 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits.
-  untouched
+  Can't add to t.wav: it holds 1 channel(s) at 109636 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits. untouched
   $ wav 1 4294967295 280 0 > t.wav; add
-  Can't add to t.wav: it holds 1 channel(s) at 4294967295 Hz, 280 bits; the settings write 1 channel at 44100 Hz, 24 bits.
-  untouched
+  Can't add to t.wav: it holds 1 channel(s) at 4294967295 Hz, 280 bits; the settings write 1 channel at 44100 Hz, 24 bits. untouched
   $ wav 2 44100 24 0 > t.wav; add
-  Can't add to t.wav: it holds 2 channel(s) at 44100 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits.
-  untouched
+  Can't add to t.wav: it holds 2 channel(s) at 44100 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits. untouched
   $ wav 258 44100 24 0 > t.wav; add
-  Can't add to t.wav: it holds 258 channel(s) at 44100 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits.
-  untouched
+  Can't add to t.wav: it holds 258 channel(s) at 44100 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits. untouched
 
 A file whose data does not end on a whole sample (a write cut short by a
 crash), or whose header states more data than it holds: samples added to
 it would land off the sample grid and sound as noise.
 
   $ { wav 1 44100 24 6; head -c 7 /dev/zero; } > t.wav; add
-  Can't add to t.wav: its 7 data bytes end in a partial sample.
-  untouched
+  Can't add to t.wav: its 7 data bytes end in a partial sample. untouched
   $ { wav 1 44100 24 9; head -c 6 /dev/zero; } > t.wav; add
-  Can't add to t.wav: its header states 9 data bytes, but it holds 6.
-  untouched
+  Can't add to t.wav: its header states 9 data bytes, but it holds 6. untouched
 
 Where the tag is, the size goes: a tag at 15000 is found, and the first
 "data" at an even offset wins, even inside another chunk. The RIFF size is

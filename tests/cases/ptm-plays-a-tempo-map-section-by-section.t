@@ -23,7 +23,7 @@ appends every frame it is given to capture.raw.
 Each section ends up to a period short: 4134 periods of 22050-sample beats,
 then 775 of 16537-sample beats (16537.5 truncated). ptm changes no setting.
 
-  $ tikprobe clicks ref.wav 2205 capture.raw; wc -c < capture.raw; grep -e adjust -e 'beats per' out | tail -n 2
+  $ tikprobe.py clicks ref.wav 2205 capture.raw; wc -c < capture.raw; grep -e adjust -e 'beats per' out | tail -n 2
   240 clicks at 0 22050 44100 66150 ...
   apart: 16537 (47) 21666 (1) 22050 (191)
   other bytes not silent: 0
@@ -35,7 +35,7 @@ At 48000 Hz and 128 bpm the map's beat is 22500 samples (the audition's
 is 22499).
 
   $ rm capture.raw; printf 'tmap\t128\t4\t2\n' > tmap.txt
-  $ printf '2\n1\no cap\nptm\nx\n' | tikvane | grep -c Measure; tikprobe clicks ref16.wav 2400 capture.raw
+  $ printf '2\n1\no cap\nptm\nx\n' | tikvane | grep -c Measure; tikprobe.py clicks ref16.wav 2400 capture.raw
   2
   8 clicks at 0 22500 45000 67500 ...
   apart: 22500 (7)
@@ -64,7 +64,7 @@ that plays).
   Playing section  8 
   	Measure  1
   Global settings:
-  $ tikprobe clicks ref.wav 2205 capture.raw; wc -c < capture.raw
+  $ tikprobe.py clicks ref.wav 2205 capture.raw; wc -c < capture.raw
   3 clicks at 0 16537 33074
   apart: 16537 (2)
   other bytes not silent: 0

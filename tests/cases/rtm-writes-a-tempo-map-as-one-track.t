@@ -13,7 +13,7 @@ and length stay: a w after it writes 18 s at 160 bpm.
   {menu tempo=160.0}
   [2]
   $ sizes() { echo $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1); }
-  $ sizes click.wav; tikprobe clicks click.wav 2205; sha256sum click.wav
+  $ sizes click.wav; tikprobe.py clicks click.wav 2205; sha256sum click.wav
   15082244 15082236 15082200
   240 clicks at 0 22050 44100 66150 ...
   apart: 16537 (23) 16538 (24) 22050 (192)

@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 # Reads what the program leaves: click tracks and recordings of its sound.
 #
-#   tikprobe clicks WAV LENGTH [RAW]   where the WAV's first click (LENGTH
+#   tikprobe.py clicks WAV LENGTH [RAW]   where the WAV's first click (LENGTH
 #       samples) recurs in its data, or in the headerless RAW recording of
 #       the same depth (positions then counted from the first click found),
 #       the gaps between them, and the bytes elsewhere that are not silent
-#   tikprobe sound RAW   the stretches of sound in a 24-bit recording, split
+#   tikprobe.py sound RAW   the stretches of sound in a 24-bit recording, split
 #       by a tenth of a second of silence: first and last sample of each
 import re, signal, sys
 from collections import Counter
