@@ -14,7 +14,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-3}
 batch=${2:-20}
-"$top/scripts/need-packages.sh" cmake g++ make libasound2-dev libgtest-dev googletest \
+"$top/scripts/need-packages.sh" cmake g++ make libasound2-dev \
   alsa-utils sox time
 
 build="$top/build-bench"

@@ -24,7 +24,6 @@ void die(int status, std::FILE* stream, const char* fmt, ...)
 
 void complain(const char* fmt, ...)
 {
-    std::fflush(stdout);
     va_list args;
     va_start(args, fmt);
     std::vfprintf(stderr, fmt, args);

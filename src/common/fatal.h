@@ -5,7 +5,7 @@
 // it prints one message, flushes standard output and exits with the given
 // status. Callers never clean up before it; the process is ending.
 // complain() reports a failure the program goes on from (a device that
-// cannot be used) on standard error, after the dialogue printed before it.
+// cannot be used) on standard error.
 #pragma once
 
 #include <cstdio>
@@ -17,6 +17,8 @@
 [[noreturn]] void die(int status, std::FILE* stream, const char* fmt, ...)
     __attribute__((format(printf, 3, 4)));
 
-// Flushes standard output, then prints the printf-style message on standard
-// error, so that on a pipe carrying both the lines come in the order made.
+// Prints the printf-style message on standard error. Callers have flushed
+// what the dialogue printed before (playback flushes it before it opens the
+// device and with every measure line), so that on a pipe carrying both
+// streams the lines come in the order made.
 void complain(const char* fmt, ...) __attribute__((format(printf, 1, 2)));

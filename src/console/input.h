@@ -20,7 +20,9 @@
 bool read_word(std::FILE* in, std::string* word, size_t keep, size_t* length);
 
 // "%i": a decimal, octal (leading 0) or hexadecimal (leading 0x) integer,
-// stored modulo 2^32 into `*value`. "0x" reads as 0. Leaves `*value` as it
+// whose low 32 bits are stored into `*value`; a number beyond the signed
+// 64-bit range saturates there first (so a huge positive number stores
+// 0xFFFFFFFF, a huge negative one 0). "0x" reads as 0. Leaves `*value` as it
 // was when no digit was read or the input has ended.
 void read_int(std::FILE* in, uint32_t* value);
 

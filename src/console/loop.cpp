@@ -151,10 +151,15 @@ static void run_action(Session* session, const std::string& word, const Click& c
     } else if (word == "rtm" || word == "ptm") {
         session->tempoMap = read_tempo_map(s->map, session->tempoMapKeyword);
         if (session->tempoMap.empty()) return;  // nothing to write or play: back to the menu
-        if (word == "rtm")
-            write_tempo_map(session->tempoMap, s, &session->trackSeconds, click);
-        else
+        const TempoMapEntry& last = session->tempoMap.back();
+        if (word == "ptm") {
             play_tempo_map(session->tempoMap, *s, click);
+        } else if (write_tempo_map(session->tempoMap, *s, click)) {
+            // A track written from the map leaves its last section's tempo
+            // and length as the settings'.
+            s->tempo = last.tempo;
+            session->trackSeconds = track_seconds(last.meter, last.meas, last.tempo);
+        }
     } else if (word == "w") {
         write_track(*s, trackSamples, click);
     } else if (word == "+") {

@@ -177,7 +177,8 @@ bool PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t r
     if (!open_device(device, rate, bits, &dev)) return false;
     const int64_t bytesPerSample = bytes_per_sample(bits);
     const int64_t periodFrames = static_cast<int64_t>(dev.periodFrames);
-    std::vector<int8_t> periodBuffer(static_cast<size_t>(periodFrames * dev.channels * bytesPerSample));
+    const int64_t periodBytes = periodFrames * dev.channels * bytesPerSample;
+    std::vector<int8_t> periodBuffer(static_cast<size_t>(periodBytes));
 
     print_measure(startMeasure);  // installing the parameters prepared the device
 

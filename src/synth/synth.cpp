@@ -7,15 +7,34 @@
 
 #include "common/timing.h"
 
+namespace {
+
+// Harmonics and periods of a click before any lowering.
+constexpr int32_t fullHarmonicCount = 8;
+constexpr int32_t fullPeriodCount = 3;
+
+// The shape of the click for one rebuild.
+struct ClickShape {
+    int32_t harmonicCount;  // harmonics synthesised (0 or less: silent)
+    int32_t periodCount;    // periods of each harmonic (0: empty click)
+    int64_t basePeriod;     // samples per period of Hz, truncated
+    int64_t clickLength;    // periodCount x basePeriod, always below rate
+};
+
 // T(c) of the harmonic lowering: is 2^(c-1) x Hz, truncated, above half the
 // sample rate? Truncated in double precision, which is the 64-bit
 // truncation wherever that is defined, and above any rate beyond it.
-static bool octave_above_nyquist(int32_t c, float Hz, uint32_t rate)
+bool octave_above_nyquist(int32_t c, float Hz, uint32_t rate)
 {
     const double octave = std::pow(2.0, c - 1) * static_cast<double>(Hz);
     return std::trunc(octave) > 0.5 * static_cast<double>(rate);
 }
 
+// Derives the shape afresh from 8 harmonics and 3 periods for `rate` and
+// `Hz`. Prints "The frequency chosen is too low for this tempo!" as a line
+// when the period count falls to 0. A rate of 0 or a frequency that is not a
+// positive finite number, or one so small that rate / Hz reaches 2^61, gives
+// an empty shape (clickLength 0) without a message.
 ClickShape click_shape(uint32_t rate, float Hz)
 {
     ClickShape shape = {fullHarmonicCount, fullPeriodCount, 0, 0};
@@ -41,6 +60,8 @@ ClickShape click_shape(uint32_t rate, float Hz)
     shape.clickLength = length;
     return shape;
 }
+
+}  // namespace
 
 void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
                uint32_t rate, int64_t length)

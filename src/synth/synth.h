@@ -2,33 +2,14 @@
 // little-endian sample bytes.
 //
 // build_click() is what the command loop calls on every pass: it derives the
-// click's shape from the current settings, synthesises it with GEN_CLICK into
-// 64-bit accumulators on the 24-bit scale and packs them with NUM24_TO_CHAR
-// (24 bits) or NUM24_TO_CHAR16 (16 bits). The lower-level routines are
-// exposed for tests and for anyone needing the raw accumulators.
+// click's shape (harmonics, periods, length) from the current settings,
+// synthesises it with GEN_CLICK into 64-bit accumulators on the 24-bit
+// scale and packs them with NUM24_TO_CHAR (24 bits) or NUM24_TO_CHAR16 (16
+// bits).
 #pragma once
 
 #include <cstdint>
 #include <vector>
-
-// Harmonics and periods of a click before any lowering.
-constexpr int32_t fullHarmonicCount = 8;
-constexpr int32_t fullPeriodCount = 3;
-
-// The shape of the click for one rebuild.
-struct ClickShape {
-    int32_t harmonicCount;  // harmonics synthesised (0 or less: silent)
-    int32_t periodCount;    // periods of each harmonic (0: empty click)
-    int64_t basePeriod;     // samples per period of Hz, truncated
-    int64_t clickLength;    // periodCount x basePeriod, always below rate
-};
-
-// Derives the shape afresh from 8 harmonics and 3 periods for `rate` and
-// `Hz`. Prints "The frequency chosen is too low for this tempo!" as a line
-// when the period count falls to 0. A rate of 0 or a frequency that is not a
-// positive finite number, or one so small that rate / Hz reaches 2^61, gives
-// an empty shape (clickLength 0) without a message.
-ClickShape click_shape(uint32_t rate, float Hz);
 
 // Sets accumulators 0 .. length-1 of `samples` to the click: `harmonics`
 // harmonics of F Hz, `periods` periods each, amplitudes halving per harmonic

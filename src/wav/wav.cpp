@@ -76,7 +76,8 @@ bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits)
         return refuse("%s: Can't find data block in wave file!\n", name);
     uint8_t b[24];
     const int64_t fmt = find_tag(f, "fmt ");
-    if (std::fseek(f, static_cast<long>(fmt), SEEK_SET) != 0 || std::fread(b, 1, sizeof b, f) != sizeof b)
+    if (std::fseek(f, static_cast<long>(fmt), SEEK_SET) != 0 ||
+        std::fread(b, 1, sizeof b, f) != sizeof b)
         return refuse("%s: Can't find fmt block in wave file!\n", name);
     const unsigned channels = little_endian(b + 10, 2), fileRate = little_endian(b + 12, 4);
     const unsigned fileBits = little_endian(b + 22, 2);

@@ -65,8 +65,8 @@ void write_track(const UserSettings& s, int64_t trackSamples, const Click& click
 void append_track(const UserSettings& s, int64_t trackSamples, const Click& click);
 
 // `rtm`: a new file holding every section of `map` in order, sizes corrected
-// at the end; then the last section's tempo and length in seconds become
-// the settings' tempo and `*trackSeconds`. A file that cannot be created,
-// or a write stopped by Ctrl-C, leaves both as they were.
-void write_tempo_map(const std::vector<TempoMapEntry>& map, UserSettings* s, float* trackSeconds,
+// at the end. Returns true when every section was written; false when the
+// file could not be created ("Could not create 'NAME': <reason>") or a
+// write was stopped by Ctrl-C.
+bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s,
                      const Click& click);

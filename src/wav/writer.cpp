@@ -56,7 +56,8 @@ bool settle(Output* out)
         const off_t end = lseek(out->fd, 0, SEEK_END);
         keep = end - (end - headerBytes) % out->bytesPerSample;
     }
-    return ftruncate(out->fd, keep) == 0 && (out->undoOnStop || write_sizes(out->fd, dataTagAt, keep));
+    return ftruncate(out->fd, keep) == 0 &&
+           (out->undoOnStop || write_sizes(out->fd, dataTagAt, keep));
 }
 
 void flush_output(Output* out)
@@ -195,25 +196,23 @@ void append_track(const UserSettings& s, int64_t trackSamples, const Click& clic
     end_write(&handlers, s.save, done, true);
 }
 
-void write_tempo_map(const std::vector<TempoMapEntry>& map, UserSettings* s, float* trackSeconds,
+bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s,
                      const Click& click)
 {
-    if (!MAKE_HEADER(s->save, s->rate, static_cast<uint32_t>(s->bits), 0))
-        return report_uncreatable(s->save);
+    if (!MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), 0)) {
+        report_uncreatable(s.save);
+        return false;
+    }
     StopHandlers handlers;
     catch_stops(&handlers, 3);
     bool done = true;
     for (size_t i = 0; i < map.size() && done; i++) {
         const TempoMapEntry& e = map[i];
-        const int64_t samples = track_samples(s->rate, track_seconds(e.meter, e.meas, e.tempo));
-        done = WRITE_FILE(s->rate, s->bits, e.tempo, samples, s->save, click.bytes.data(),
+        const int64_t samples = track_samples(s.rate, track_seconds(e.meter, e.meas, e.tempo));
+        done = WRITE_FILE(s.rate, s.bits, e.tempo, samples, s.save, click.bytes.data(),
                           click.length, false);
     }
-    if (done) {
-        FIX_SIZE(s->save);
-        const TempoMapEntry& last = map.back();
-        s->tempo = last.tempo;
-        *trackSeconds = track_seconds(last.meter, last.meas, last.tempo);
-    }
-    end_write(&handlers, s->save, done, false);
+    if (done) FIX_SIZE(s.save);
+    end_write(&handlers, s.save, done, false);
+    return done;
 }

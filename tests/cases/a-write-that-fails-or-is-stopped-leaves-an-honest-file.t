@@ -8,18 +8,15 @@ states them; + leaves the file byte for byte as it was.
   $ honest() { set -- $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1) $(soxi -s $1)
   >            [ $(($1 - 8)) = $2 ] && [ $(($1 - 44)) = $3 ] && [ $(($3 / 3)) = $4 ] && [ $(($3 % 3)) = 0 ] &&
   >            echo "the header states the whole samples there"; }
-  $ printf '1\n2\nw\nx\n' | limited; honest click.wav; tikprobe.py clicks click.wav 2205
+  $ printf '1\n2\nw\nx\n' | limited; honest click.wav; tikprobe.py clicks click.wav 2205 | sed -n 2p
   [2] Could not write click.wav: File too large
   the header states the whole samples there
-  16 clicks at 0 22050 44100 66150 ...
   apart: 22050 (15)
-  other bytes not silent: 0
   $ printf 'tmap\t120\t4\t2\ntmap\t160\t3\t16\n' > tmap.txt
-  $ printf '1\n2\nrtm\nx\n' | limited; honest click.wav; tikprobe.py clicks click.wav 2205 | tail -n 2
+  $ printf '1\n2\nrtm\nx\n' | limited; honest click.wav; tikprobe.py clicks click.wav 2205 | sed -n 2p
   [2] Could not write click.wav: File too large
   the header states the whole samples there
   apart: 16537 (4) 16538 (5) 22050 (8)
-  other bytes not silent: 0
   $ printf '1\n2\nm 1\nw\nx\n' | tikvane > /dev/null; cp click.wav before.wav
   $ printf '1\n2\n+\nx\n' | limited; cmp click.wav before.wav && echo unchanged
   [2] Could not write click.wav: File too large

@@ -13,11 +13,9 @@ and length stay: a w after it writes 18 s at 160 bpm.
   {menu tempo=160.0}
   [2]
   $ sizes() { echo $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1); }
-  $ sizes click.wav; tikprobe.py clicks click.wav 2205; sha256sum click.wav
+  $ sizes click.wav; tikprobe.py clicks click.wav 2205 | sed -n 2p; sha256sum click.wav
   15082244 15082236 15082200
-  240 clicks at 0 22050 44100 66150 ...
   apart: 16537 (23) 16538 (24) 22050 (192)
-  other bytes not silent: 0
   bd5e0e9f53c522505b91fb5e6d8255fad3bb57ebebf2651279c252b9234518bb  click.wav
   $ printf '1\n2\nrtm\nw\nx\n' | tikvane > /dev/null; sizes click.wav
   2381444 2381436 2381400
@@ -46,14 +44,10 @@ next line, then none for the word near the end (63 beats).
   $ printf 'tmap\t60\t1\t1\n\0tmap\t60\t1\t1\n' > tmap.txt; printf 'rtm\nx\n' | tikvane | grep Found
   Found 1 map entries.
 
-A section's length is worked out in single precision: 40.5 bpm gives
-12544001 samples at 44100 Hz where the exact length is 12544000. Sections
-of no finite length add nothing but still set the tempo.
+Sections of no finite length add nothing but still count as the last
+section.
 
-  $ printf 'bits\t16\nHz\t1\n' > tiklora.txt; printf 'tmap\t40.5\t4\t48\n' > tmap.txt
-  $ echo rtm | tikvane > /dev/null; sizes click.wav
-  25088046 25088038 25088002
-  $ printf 'tmap\t100\t4\t2\ntmap\t0\t4\t4\ntmap\t90\t0\t4\ntmap\tnan\t1\t1\n' > tmap.txt
+  $ printf 'bits\t16\nHz\t1\n' > tiklora.txt; printf 'tmap\t100\t4\t2\ntmap\t0\t4\t4\ntmap\t90\t0\t4\ntmap\tnan\t1\t1\n' > tmap.txt
   $ printf 'rtm\nx\n' | tikvane | grep -e Found -e adjust; sizes click.wav
   	Enter 't' to adjust tempo (120.0 bpm).
   Found 4 map entries.
@@ -77,10 +71,11 @@ was (here the tempo 90, saved by s). A map of exactly 1 MiB is read.
   Could not read the tempo map 'tmap.txt': File too large
   $ { printf 'tmap\t1\t0\t0\n'; head -c 1048565 /dev/zero; } > tmap.txt; printf 'rtm\nx\n' | tikvane | grep Found
   Found 1 map entries.
-  $ rm click.wav; printf 'tmap 120 4 48\n' > tmap.txt; printf 'rtm\nptm\nx\n' | tikvane | grep -e Parsing -e Could; ls
-  Parsing tmap file..
+  $ rm click.wav; printf 'tmap 120 4 48\n' > tmap.txt; printf 't 80\nrtm\nptm\ns\nx\n' | tikvane | grep -e Could -e Saved
   tmap.txt: Could not find tempo entries in map file.
-  Parsing tmap file..
   tmap.txt: Could not find tempo entries in map file.
+  Saved Settings
+  $ ls; grep tempo tiklora.txt
   tiklora.txt
   tmap.txt
+  tempo	80.00

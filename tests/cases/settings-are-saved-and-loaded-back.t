@@ -54,14 +54,15 @@ lines with one key wins; a key with nothing after it leaves its field.
 
 Text values are cut at their fields (15, 63 and 127 characters); a depth
 other than 16 is 24; a rate above 768000 Hz (here -1, read as 4294967295)
-is refused. Only the first MiB of the file is read.
+is refused. Only the first MiB of the file is read: here it ends just
+before the 3 of the meter's line.
 
   $ printf 'device\t%040d\nsave\t%0100d\nmap\t%0300d\nbits\t20\nrate\t-1\n' 0 0 0 > tiklora.txt; show
   44100	24	000000000000000|4	48	10.0|60.00	000000000000000000000000000000000000000000000000000000000000000	0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000|120.0
-  $ { printf 'tempo\t80\n'; head -c 1048559 /dev/zero | tr '\0' ' '; printf 'meter\t3\nmeas\t5\n'; } > tiklora.txt
+  $ { printf 'tempo\t80\n'; head -c 1048561 /dev/zero | tr '\0' ' '; printf 'meter\t3\nmeas\t5\n'; } > tiklora.txt
   $ wc -c < tiklora.txt; show
-  1048583
-  44100	24	default|3	48	10.0|60.00	click.wav	tmap.txt|80.0
+  1048585
+  44100	24	default|4	48	10.0|60.00	click.wav	tmap.txt|80.0
 
 A rate of 0 or a frequency of 0 gives an empty click, and no hang.
 
