@@ -24,9 +24,8 @@ start_server() {
         -L "module-null-sink sink_name=tk rate=44100 format=s24le channels=1 norewinds=1" \
         < /dev/null > /dev/null 2>&1 &
     server=$!
-    wait_for sink_ready || { cat "$d/log"; return 1; }
+    wait_for eval "pactl list sinks short | grep -q 'tk.*s24le 1ch 44100Hz'" || { cat "$d/log"; return 1; }
 }
-sink_ready() { pactl list sinks short | grep -q 'tk.*s24le 1ch 44100Hz'; }
 
 # Records the sink's monitor into FILE, from a moment the sink renders afresh
 # (suspending it drops what it had rendered ahead); `began` is the time of
@@ -62,32 +61,15 @@ after() { awk -v t="$1" -v text="$2" '$1 > t && index($0, text) { printf "%.3f\n
 end() { say x; exec 7>&-; wait $program; echo "exit status $?"; }
 within() { awk -v s="$2" -v limit="$1" 'BEGIN { print (s != "" && s < limit ? "within " limit " s" : "after " s " s") }'; }
 
-# From the stamped dialogue of an audition of FRAMES frames at 44100 Hz and
-# one beat per measure: whether the measure lines came while it played, and
+# From the stamped dialogue of an audition of FRAMES frames at 44100 Hz, one
+# beat a measure: whether the measure lines came while it played, and
 # whether it lasted, from its first measure line to the menu after it, as
 # long as its sound, within 5 %.
 timing() {
-    awk -v frames="$1" '
-        / \tMeasure  1$/ { start = $1 }
-        / \tMeasure  2$/ { second = $1 }
-        start && / Global settings:$/ && !end { end = $1 }
-        END {
-            sound = frames / 44100; took = end - start
-            print (second - start > 0.3 && end - second > 0.6 \
-                   ? "the measure lines came as it played" \
-                   : sprintf("measure lines at 0 and %.3f s of %.3f", second - start, took))
-            print (took > 0.95 * sound && took < 1.05 * sound \
-                   ? "it lasted as long as its sound, within 5 %" \
-                   : sprintf("it lasted %.3f s for %.3f s of sound", took, sound))
-        }' stamped
-}
-
-# For each stretch of sound in the recording RAW and each time T in turn,
-# whether the sound stopped within half a second of T.
-sound_stopped() {
-    local raw=$1; shift
-    tikprobe.py sound "$raw" | paste - <(printf '%s\n' "$@") | awk -v began="$began" '{
-        late = began + $2 / 44100 - $3
-        print (late > -0.15 && late < 0.5 ? "the sound stopped within 0.5 s" \
-               : sprintf("the sound stopped %.3f s after", late)) }'
+    local start=$(after 0 'Measure  1')
+    awk -v a="$(after $start 'Measure  2')" -v b="$(after $start 'Global settings:')" -v s="$1" '
+    BEGIN { s /= 44100
+        print (a > 0.3 && b - a > 0.6 ? "the measure lines came as it played" : "measure lines " a " s apart")
+        print (b > 0.95 * s && b < 1.05 * s ? "it lasted as long as its sound, within 5 %" \
+               : "it lasted " b " s for " s " s of sound") }'
 }

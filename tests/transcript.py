@@ -42,10 +42,9 @@ def expand(line):
         return [line]
     values = dict(kv.split('=', 1) for kv in m.group(2).split())
     text = open(os.path.join(HERE, 'texts', m.group(1)), encoding='utf-8').read()
-    if set(values) - set(re.findall(r'\{(\w+)=', text)):
-        sys.exit('%s: texts/%s has no such field' % (line, m.group(1)))
+    unknown = ['{no field %s}' % k for k in set(values) - set(re.findall(r'\{(\w+)=', text))]
     text = re.sub(r'\{(\w+)=([^}]*)\}', lambda f: values.get(f.group(1), f.group(2)), text)
-    return text.rstrip('\n').split('\n')
+    return text.rstrip('\n').split('\n') + unknown
 
 
 def shown(output):
@@ -74,15 +73,13 @@ def run(script, work, dirs):
     return printed.decode('latin-1')
 
 
-def main():
-    args, dirs = sys.argv[1:], []
-    while args[:1] == ['--bin']:
+def main(args, dirs=[]):
+    while args[0] == '--bin':
         dirs, args = dirs + [os.path.abspath(args[1])], args[2:]
     steps = parse(args[0])
     script = ''.join('%s\n__s=$?; printf "\\n%s %%d\\n" $__s\n' % (cmd, SALT) for cmd, _ in steps)
     with tempfile.TemporaryDirectory(prefix='tikvane-case-') as work:
         pieces = run(script, work, dirs).split('\n' + SALT + ' ')
-    failed = False
     for i, (cmd, want) in enumerate(steps):
         if i + 1 >= len(pieces):
             sys.exit('cut short (%d s, %d bytes at most) before "%s":\n%s'
@@ -91,11 +88,10 @@ def main():
         output = pieces[i] if i == 0 else pieces[i].split('\n', 1)[1]
         actual = shown(output) + (['[%d]' % status] if status else [])
         if actual != want:
-            failed = True
-            print('$ ' + cmd)
-            print('\n'.join(difflib.unified_diff(want, actual, 'expected', 'printed', lineterm='')))
-    return failed
+            print('$ ' + cmd + '\n' + '\n'.join(difflib.unified_diff(want, actual, lineterm='')))
+            args = None
+    return args is None
 
 
 if __name__ == '__main__':
-    sys.exit(main())
+    sys.exit(main(sys.argv[1:]))

@@ -11,14 +11,13 @@ static void on_stop(int signal)
     stopSignal = signal;
 }
 
-void catch_stops(StopHandlers* saved, int count)
+void catch_stops(StopHandlers* saved)
 {
     stopSignal = 0;
-    saved->count = count;
     struct sigaction action = {};
     action.sa_handler = on_stop;
     action.sa_flags = SA_RESTART;
-    for (int i = 0; i < count; i++) {
+    for (int i = 0; i < 3; i++) {
         sigaction(stopSignals[i], nullptr, &saved->previous[i]);
         if (saved->previous[i].sa_handler != SIG_IGN) sigaction(stopSignals[i], &action, nullptr);
     }
@@ -26,7 +25,7 @@ void catch_stops(StopHandlers* saved, int count)
 
 bool release_stops(const StopHandlers* saved)
 {
-    for (int i = 0; i < saved->count; i++) sigaction(stopSignals[i], &saved->previous[i], nullptr);
+    for (int i = 0; i < 3; i++) sigaction(stopSignals[i], &saved->previous[i], nullptr);
     if (stopSignal == SIGTERM || stopSignal == SIGHUP) {
         std::fflush(stdout);
         std::raise(stopSignal);

@@ -1,9 +1,9 @@
 // Stopping work on a signal, at a point where nothing is left half done.
 //
 // A playback or a write calls catch_stops() before it starts and
-// release_stops() when it is over. In between, the signals it names only
-// set stopSignal, which the work looks at between periods or between
-// writes and then stops. Before and after, every signal keeps its usual
+// release_stops() when it is over. In between, SIGINT (Ctrl-C), SIGTERM (a
+// kill) and SIGHUP (a closed terminal) only set stopSignal, which the work
+// looks at between periods or between writes and then stops. Before and after, every signal keeps its usual
 // meaning; a signal that was ignored when the work began (a background
 // job's Ctrl-C, nohup's hang-up) stays ignored.
 #pragma once
@@ -17,13 +17,11 @@ extern volatile std::sig_atomic_t stopSignal;
 // The dispositions catch_stops() replaced.
 struct StopHandlers {
     struct sigaction previous[3];
-    int count;
 };
 
-// Clears stopSignal and catches the first `count` of SIGINT, SIGTERM and
-// SIGHUP: 1 for a playback (Ctrl-C), 3 for a write (also a kill and a
-// closed terminal). Interrupted system calls are restarted.
-void catch_stops(StopHandlers* saved, int count);
+// Clears stopSignal and catches SIGINT, SIGTERM and SIGHUP. Interrupted
+// system calls are restarted.
+void catch_stops(StopHandlers* saved);
 
 // Puts the dispositions back. When SIGTERM or SIGHUP stopped the work, it
 // then ends the process by that signal, as it would have ended had the

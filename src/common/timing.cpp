@@ -1,5 +1,6 @@
 #include "common/timing.h"
 
+#include <algorithm>
 #include <limits>
 
 // Truncates toward zero into 64 bits. Values beyond the range give its
@@ -65,7 +66,7 @@ int64_t section_beat(uint32_t rate, float tempo)
 
 int64_t section_samples(uint32_t rate, int32_t meter, int32_t meas, float tempo)
 {
-    if (meter < 0 || meas < 0) return 0;
-    const double frames = static_cast<double>(meter) * meas * rate;
+    // A negative count of beats or measures plays nothing.
+    const double frames = static_cast<double>(std::max(meter, 0)) * std::max(meas, 0) * rate;
     return truncate_to_int64(frames * (60.0 / static_cast<double>(tempo)));
 }

@@ -101,8 +101,8 @@ bool granted(int rc, const char* what, const char* device)
 // device offers: played at another rate, every beat would be off.
 bool rate_is(const snd_pcm_hw_params_t* params, uint32_t rate, const char* device)
 {
-    unsigned offered = 0;
-    int fraction = 0;
+    unsigned offered;  // both set from the installed parameters
+    int fraction;
     snd_pcm_hw_params_get_rate(params, &offered, &fraction);
     if (offered == rate && fraction == 0) return true;
     complain("unable to set sample rate: %s offers %u Hz, not %u Hz (plughw: and default devices "
@@ -182,9 +182,8 @@ bool PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t r
 
     print_measure(startMeasure);  // installing the parameters prepared the device
 
-    // A period of 0 frames would never advance: nothing is written then.
     bool failed = false;
-    if (periodFrames > 0 && totalSamples > periodFrames) {
+    if (totalSamples > periodFrames) {
         const int64_t limit = totalSamples - periodFrames;
         Position pos{0, 1, startMeasure};
         int64_t framesQueued = 0;
@@ -216,7 +215,7 @@ void audition(const UserSettings& s, const Click& click)
         return;
     }
     StopHandlers handlers;
-    catch_stops(&handlers, 1);
+    catch_stops(&handlers);
     PLAY(click_beat(click, samplesPerBeat), audition_samples(s.rate, s.atime), s.device, s.rate,
          s.meter, 1, s.bits);
     if (release_stops(&handlers)) std::puts("Playback stopped.");
@@ -226,7 +225,7 @@ void play_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s
                     const Click& click)
 {
     StopHandlers handlers;
-    catch_stops(&handlers, 1);
+    catch_stops(&handlers);
     bool playing = true;
     for (size_t i = 0; i < map.size() && playing && !stopSignal; i++) {
         const TempoMapEntry& e = map[i];

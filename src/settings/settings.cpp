@@ -19,21 +19,19 @@ struct Key {
     const char* name;
     Kind kind;
     size_t field;     // offset of the field in UserSettings
-    size_t capacity;  // bytes of a text field
+    size_t capacity;  // bytes of the field
 };
+
+// The offset and size of a field of UserSettings.
+#define FIELD(name) offsetof(UserSettings, name), sizeof UserSettings::name
 
 // Every setting, in the order of the file's lines.
 const Key keys[] = {
-    {"rate", Kind::Integer, offsetof(UserSettings, rate), 0},
-    {"device", Kind::Text, offsetof(UserSettings, device), sizeof UserSettings::device},
-    {"bits", Kind::Integer, offsetof(UserSettings, bits), 0},
-    {"tempo", Kind::Decimals2, offsetof(UserSettings, tempo), 0},
-    {"Hz", Kind::Decimals2, offsetof(UserSettings, Hz), 0},
-    {"atime", Kind::Decimal1, offsetof(UserSettings, atime), 0},
-    {"meter", Kind::Integer, offsetof(UserSettings, meter), 0},
-    {"meas", Kind::Integer, offsetof(UserSettings, meas), 0},
-    {"save", Kind::Text, offsetof(UserSettings, save), sizeof UserSettings::save},
-    {"map", Kind::Text, offsetof(UserSettings, map), sizeof UserSettings::map},
+    {"rate", Kind::Integer, FIELD(rate)},     {"device", Kind::Text, FIELD(device)},
+    {"bits", Kind::Integer, FIELD(bits)},     {"tempo", Kind::Decimals2, FIELD(tempo)},
+    {"Hz", Kind::Decimals2, FIELD(Hz)},       {"atime", Kind::Decimal1, FIELD(atime)},
+    {"meter", Kind::Integer, FIELD(meter)},   {"meas", Kind::Integer, FIELD(meas)},
+    {"save", Kind::Text, FIELD(save)},        {"map", Kind::Text, FIELD(map)},
 };
 
 const Key* find_key(const char* word)

@@ -41,10 +41,8 @@ ClickShape click_shape(uint32_t rate, float Hz)
     float base = static_cast<float>(rate) / Hz;
     // A rate of 0, a frequency that is not a positive finite number, or one
     // whose period does not fit the 64-bit length arithmetic: an empty click.
-    if (rate == 0 || !std::isfinite(Hz) || !(Hz > 0.0f) || !(base < 2305843009213693952.0f)) {
-        shape.periodCount = 0;
+    if (rate == 0 || !std::isfinite(Hz) || !(Hz > 0.0f) || !(base < 2305843009213693952.0f))
         return shape;
-    }
     shape.basePeriod = static_cast<int64_t>(base);
 
     // Both counts start afresh from 8 and 3 on every rebuild, so the click
@@ -61,12 +59,19 @@ ClickShape click_shape(uint32_t rate, float Hz)
     return shape;
 }
 
+// Stores bytes `shift` / 8 up to 2 (bits up to 23) of each accumulator's
+// two's complement, least significant first.
+void pack(const int64_t* samples, int8_t* bytes, int64_t count, int shift)
+{
+    for (int64_t n = 0; n < count; n++)
+        for (int s = shift; s < 24; s += 8) *bytes++ = static_cast<int8_t>(samples[n] >> s);
+}
+
 }  // namespace
 
 void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
                uint32_t rate, int64_t length)
 {
-    for (int64_t i = 0; i < length; i++) samples[i] = 0;
     const float R = static_cast<float>(rate);
     int64_t f = F;
     // Each harmonic is added on top of those before it; with no harmonic, or
@@ -90,47 +95,21 @@ void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
     std::putchar('\n');
 }
 
-// Replaces a negative accumulator by its ones' complement and returns the
-// value whose bytes are stored: the complement, or the value itself.
-static uint64_t magnitude_bits(int64_t* sample, bool* negative)
+void NUM24_TO_CHAR(const int64_t* samples, int8_t* bytes, int64_t count)
 {
-    *negative = *sample < 0;
-    if (*negative) *sample = ~*sample;
-    return static_cast<uint64_t>(*sample);
+    pack(samples, bytes, count, 0);
 }
 
-static int8_t byte_of(uint64_t w, int shift, bool negative)
+void NUM24_TO_CHAR16(const int64_t* samples, int8_t* bytes, int64_t count)
 {
-    uint8_t b = static_cast<uint8_t>(w >> shift);
-    return static_cast<int8_t>(negative ? static_cast<uint8_t>(~b) : b);
-}
-
-void NUM24_TO_CHAR(int64_t* samples, int8_t* bytes, int64_t count)
-{
-    for (int64_t n = 0; n < count; n++) {
-        bool negative;
-        uint64_t w = magnitude_bits(&samples[n], &negative);
-        *bytes++ = byte_of(w, 0, negative);
-        *bytes++ = byte_of(w, 8, negative);
-        *bytes++ = byte_of(w, 16, negative);
-    }
-}
-
-void NUM24_TO_CHAR16(int64_t* samples, int8_t* bytes, int64_t count)
-{
-    for (int64_t n = 0; n < count; n++) {
-        bool negative;
-        uint64_t w = magnitude_bits(&samples[n], &negative);
-        *bytes++ = byte_of(w, 8, negative);
-        *bytes++ = byte_of(w, 16, negative);
-    }
+    pack(samples, bytes, count, 8);
 }
 
 Click build_click(uint32_t rate, float Hz, int32_t bits)
 {
     const ClickShape shape = click_shape(rate, Hz);
     const int64_t length = shape.clickLength;
-    std::vector<int64_t> samples(static_cast<size_t>(length));
+    std::vector<int64_t> samples(static_cast<size_t>(length));  // all 0
     std::vector<int8_t> bytes(static_cast<size_t>(length * bytes_per_sample(bits)));
     // The generator works with the whole-number part of Hz. A non-empty
     // click has 0 < Hz <= rate; a value beyond 32 bits then has no harmonic

@@ -11,22 +11,20 @@
 #include <cstdint>
 #include <vector>
 
-// Sets accumulators 0 .. length-1 of `samples` to the click: `harmonics`
-// harmonics of F Hz, `periods` periods each, amplitudes halving per harmonic
-// and per period. Never writes at or past `length`. Writes one newline to
+// Adds the click into accumulators 0 .. length-1 of `samples`, which hold 0:
+// `harmonics` harmonics of F Hz, `periods` periods each, amplitudes halving
+// per harmonic and per period. Never writes at or past `length`. Writes one newline to
 // standard output when it ends, whether or not it synthesised anything.
 void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
                uint32_t rate, int64_t length);
 
 // Packs `count` accumulators into 3 bytes each (bits 0-7, 8-15, 16-23 of the
-// two's complement). Each negative accumulator is replaced by its ones'
-// complement. A count of 0 or less writes nothing.
-void NUM24_TO_CHAR(int64_t* samples, int8_t* bytes, int64_t count);
+// two's complement). A count of 0 or less writes nothing.
+void NUM24_TO_CHAR(const int64_t* samples, int8_t* bytes, int64_t count);
 
 // Packs `count` accumulators into 2 bytes each (bits 8-15, 16-23): the
-// 24-bit value shifted right by 8 with the sign kept. Consumes its input as
-// NUM24_TO_CHAR does.
-void NUM24_TO_CHAR16(int64_t* samples, int8_t* bytes, int64_t count);
+// 24-bit value shifted right by 8 with the sign kept.
+void NUM24_TO_CHAR16(const int64_t* samples, int8_t* bytes, int64_t count);
 
 // The click of one pass of the command loop, packed: `length` samples of
 // 3 bytes at 24 bits or 2 at 16 bits, ready to be written or played.

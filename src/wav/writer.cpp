@@ -163,7 +163,7 @@ bool WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const c
         put_silence(&out, end - written);
         written = end;
     }
-    if (written < count) put_silence(&out, count - written);
+    put_silence(&out, std::max<int64_t>(count - written, 0));  // an empty click's whole track
     // Stopped: what is queued is dropped, and what reached the file is put
     // in order.
     const bool stopped = stopSignal != 0;
@@ -178,7 +178,7 @@ void write_track(const UserSettings& s, int64_t trackSamples, const Click& click
     if (!MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), trackSamples))
         return report_uncreatable(s.save);
     StopHandlers handlers;
-    catch_stops(&handlers, 3);
+    catch_stops(&handlers);
     const bool done = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
                                  click.length, false);
     if (done) FIX_SIZE(s.save);  // the last click may have run past the end
@@ -189,7 +189,7 @@ void append_track(const UserSettings& s, int64_t trackSamples, const Click& clic
 {
     if (!can_append_to(s.save, s.rate, s.bits)) return;
     StopHandlers handlers;
-    catch_stops(&handlers, 3);
+    catch_stops(&handlers);
     const bool done = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
                                  click.length, true);
     if (done) FIX_SIZE(s.save);
@@ -204,7 +204,7 @@ bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& 
         return false;
     }
     StopHandlers handlers;
-    catch_stops(&handlers, 3);
+    catch_stops(&handlers);
     bool done = true;
     for (size_t i = 0; i < map.size() && done; i++) {
         const TempoMapEntry& e = map[i];

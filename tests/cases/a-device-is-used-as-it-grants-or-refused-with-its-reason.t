@@ -12,17 +12,13 @@ mono device `cap` gets, at both depths, for a and for ptm.
   > pcm.mulaw { type mulaw; slave { pcm "null"; format S16_LE } }
   > END
   $ printf 'tmap\t150\t3\t2\ntmap\t100\t2\t2\n' > tmap.txt
-  $ for depth in 1 2; do for device in cap stereo; do
-  >   printf "1\n$depth\no $device\nal 1.3\nt 200\nb 3\na\nptm\nx\n" | tikvane | grep -c Measure; done
-  >   bits=$((8 + 8 * depth)); echo $bits bits: $(wc -c < mono.raw) and $(wc -c < stereo.raw) bytes
-  >   for channel in 1 2; do sox -t raw -r 44100 -e signed -b $bits -c 2 stereo.raw -t raw - remix $channel | cmp - mono.raw; done
-  >   rm mono.raw stereo.raw
-  > done
-  6
-  6
+  $ for depth in 1 2; do for device in cap stereo; do printf "1\n$depth\no $device\nal 1.3\nt 200\nb 3\na\nptm\nx\n" |
+  >   tikvane | grep -c Measure; done | paste -sd ' '; bits=$((8 + 8 * depth)); echo $bits bits: $(wc -c < mono.raw) and \
+  >   $(wc -c < stereo.raw) bytes; for channel in 1 2; do sox -t raw -r 44100 -e signed -b $bits -c 2 stereo.raw \
+  >   -t raw - remix $channel | cmp - mono.raw; done; rm mono.raw stereo.raw; done
+  6 6
   16 bits: 534528 and 1069056 bytes
-  6
-  6
+  6 6
   24 bits: 801792 and 1603584 bytes
 
 A device that cannot be opened, or that refuses the access, the sample
@@ -31,21 +27,12 @@ the library's reason; the menu comes back with every setting as it was
 (the t 90 after it is saved by s). On a pipe that carries both streams,
 everything printed before comes first.
 
-  $ for device in nosuchpcm ac3 mulaw; do
-  >   printf "1\n2\no $device\na\nt 90\nptm\ns\nx\n" | tikvane 2>&1 | grep -e unable -e section -e Saved; grep tempo tiklora.txt; rm tiklora.txt
-  > done
+  $ printf '1\n2\no nosuchpcm\na\nt 90\nptm\ns\nx\n' | tikvane 2>&1 | grep -e unable -e section -e Saved
   unable to open pcm device: nosuchpcm: No such file or directory
   Playing section  1 
   unable to open pcm device: nosuchpcm: No such file or directory
   Saved Settings
+  $ grep tempo tiklora.txt; for device in ac3 mulaw; do printf "o $device\na\nx\n" | tikvane 2>&1 | grep unable; done
   tempo	90.00
   unable to set access type: ac3: Invalid argument
-  Playing section  1 
-  unable to set access type: ac3: Invalid argument
-  Saved Settings
-  tempo	90.00
   unable to set playback format: mulaw: Invalid argument
-  Playing section  1 
-  unable to set playback format: mulaw: Invalid argument
-  Saved Settings
-  tempo	90.00

@@ -8,12 +8,12 @@ states them; + leaves the file byte for byte as it was.
   $ honest() { set -- $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1) $(soxi -s $1)
   >            [ $(($1 - 8)) = $2 ] && [ $(($1 - 44)) = $3 ] && [ $(($3 / 3)) = $4 ] && [ $(($3 % 3)) = 0 ] &&
   >            echo "the header states the whole samples there"; }
-  $ printf '1\n2\nw\nx\n' | limited; honest click.wav; tikprobe.py clicks click.wav 2205 | sed -n 2p
+  $ printf '1\n2\nw\nx\n' | limited; honest click.wav; clicks.py click.wav 2205 | sed -n 2p
   [2] Could not write click.wav: File too large
   the header states the whole samples there
   apart: 22050 (15)
   $ printf 'tmap\t120\t4\t2\ntmap\t160\t3\t16\n' > tmap.txt
-  $ printf '1\n2\nrtm\nx\n' | limited; honest click.wav; tikprobe.py clicks click.wav 2205 | sed -n 2p
+  $ printf '1\n2\nrtm\nx\n' | limited; honest click.wav; clicks.py click.wav 2205 | sed -n 2p
   [2] Could not write click.wav: File too large
   the header states the whole samples there
   apart: 16537 (4) 16538 (5) 22050 (8)
@@ -33,9 +33,8 @@ the other two the program ends by the signal (a shell sees 143 and 129).
 
   $ rm tiklora.txt; printf 'tmap\t100\t4\t1\ntmap\t160\t3\t3000\n' > tmap.txt
   $ stop() { printf "1\n2\nm 3000\n$2\ns\nx\n" | env --default-signal=INT tikvane > out & pid=$!
-  >          until [ "$(wc -c < click.wav)" -gt $3 ]; do sleep 0.001; done 2> /dev/null; kill -$1 $pid
-  >          wait $pid 2> /dev/null; echo "$1 $2: [$?] $(grep -h -e stopped -e Saved -e ^tempo out tiklora.txt 2> /dev/null | paste -sd ' ')"
-  >          rm -f tiklora.txt; }
+  >          until [ "$(wc -c < click.wav)" -gt $3 ]; do sleep 0.001; done 2> /dev/null; kill -$1 $pid; wait $pid 2> /dev/null
+  >          echo "$1 $2: [$?] $(grep -h -e stopped -e Saved -e ^tempo out tiklora.txt 2> /dev/null | paste -sd ' ')"; rm -f tiklora.txt; }
   $ for signal in INT TERM HUP; do
   >   rm -f click.wav; echo "$(stop $signal w 1000000) $(honest click.wav)"
   >   rm -f click.wav; echo "$(stop $signal rtm 1000000) $(honest click.wav)"
@@ -56,11 +55,10 @@ where a folder has its name) is reported with the system's reason; nothing
 is touched and the menu comes back with every setting as it was (rtm
 leaves the tempo alone then).
 
-  $ mkdir take.wav; printf '1\n2\nn no/such/take.wav\nw\nrtm\nn take.wav\nw\ns\nx\n' | tikvane | grep -e Could -e Saved
+  $ mkdir take.wav; printf '1\n2\nn no/such/take.wav\nw\nrtm\nn take.wav\nw\ns\nx\n' | tikvane | grep Could
   Could not create 'no/such/take.wav': No such file or directory
   Could not create 'no/such/take.wav': No such file or directory
   Could not create 'take.wav': Is a directory
-  Saved Settings
-  $ grep -e tempo -e save tiklora.txt; ls take.wav
+  $ grep -e tempo -e save tiklora.txt
   tempo	120.00
   save	take.wav

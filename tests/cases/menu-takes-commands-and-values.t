@@ -15,7 +15,11 @@ A value may follow its command on the same line; integers read as octal
 with a leading 0 and as hexadecimal with 0x. Every recognised command
 rebuilds the click, which shows as an empty line.
 
-  $ printf '1\n2\nb\n010\nm 0x10\nal 2.5\nx\n' | tikvane
+The help screen passes over every word, commands too, until c; the command
+after the c runs as usual. The end of the input stops the help screen,
+keeps a prompt's value, and ends the program at the next menu.
+
+  $ printf '1\n2\nb\n010\nm 0x10\nh x t 90 cc C c t 90\nx\n' | tikvane
   {first-run}
   {menu}
   Enter beats per measure
@@ -25,25 +29,12 @@ rebuilds the click, which shows as an empty line.
   Enter number of measures
   
   {menu meter=8 meas=16}
-  
-  Enter audition length in seconds
-  
-  {menu meter=8 meas=16 atime=2.5}
-  [2]
-
-The help screen passes over every word, commands too, until c; the command
-after the c runs as usual. The end of the input stops the help screen,
-keeps a prompt's value, and ends the program at the next menu.
-
-  $ printf '1\n2\nh x t 90 cc C c t 90\nx\n' | tikvane
-  {first-run}
-  {menu}
   {help}
   
-  {menu}
+  {menu meter=8 meas=16}
   Enter tempo in beats per minute
   
-  {menu tempo=90.0}
+  {menu tempo=90.0 meter=8 meas=16}
   [2]
   $ printf '1\n2\nh' | tikvane | tail -n 23 | head -n 1; printf '1\n2\nal' | tikvane | grep 'audition length'
   Enter 'c' to continue.
@@ -65,16 +56,8 @@ command (these end in t, the tempo command).
 A frequency too low for a click shorter than a second empties the click and
 says so on every pass that uses it; 60 Hz brings the whole click back.
 
-  $ printf '1\n2\nf 1\nf 60\nf 1\nx\n' | tikvane | grep -e low -e 'Enter .f.'
-  	Enter 'f' to set the lowest click frequency (60.0 Hz).
-  Enter lowest frequency of click in Hz
-  The frequency chosen is too low for this tempo!
-  	Enter 'f' to set the lowest click frequency (1.0 Hz).
-  Enter lowest frequency of click in Hz
-  	Enter 'f' to set the lowest click frequency (60.0 Hz).
-  Enter lowest frequency of click in Hz
-  The frequency chosen is too low for this tempo!
-  	Enter 'f' to set the lowest click frequency (1.0 Hz).
+  $ printf '1\n2\nf 1\nf 60\nf 1\nx\n' | tikvane | grep -c 'too low'
+  2
 
 When the dialogue itself cannot be written, the program says so on
 standard error as it ends; the exit status stays.

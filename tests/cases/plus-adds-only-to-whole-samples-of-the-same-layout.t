@@ -23,8 +23,6 @@ A file without a "data" tag at an even offset from 2 to 15000, or whose
 tag is cut off before its size field, or without a "fmt " chunk, or that
 cannot be written:
 
-  $ echo 'just some text' > t.wav; add
-  t.wav: Can't find data block in wave file! untouched
   $ { wav 1 44100 24 0 | head -c 36; head -c 14966 /dev/zero; printf 'data\0\0\0\0'; } > t.wav; add
   t.wav: Can't find data block in wave file! untouched
   $ { wav 1 44100 24 0 | head -c 36; printf '\0data\0\0\0\0'; } > t.wav; add

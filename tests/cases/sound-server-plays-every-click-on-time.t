@@ -14,7 +14,7 @@ sound.
 
   $ start_recording a.raw; begin; say '1\n2\no pulse\nal 1.5\nb 1\na'; end; stop_recording
   exit status 2
-  $ tikprobe.py clicks click.wav 2205 a.raw; timing 65536
+  $ clicks.py click.wav 2205 a.raw; timing 65536
   3 clicks at 0 22050 44100
   apart: 22050 (2)
   other bytes not silent: 0
@@ -25,7 +25,7 @@ ptm plays a map of one section, two beats at 240 bpm: two clicks, 11025
 samples apart.
 
   $ printf 'tmap\t240\t2\t1\n' > tmap.txt; start_recording m.raw
-  $ printf 'ptm\nx\n' | tikvane | grep -c Measure; stop_recording; tikprobe.py clicks click.wav 2205 m.raw
+  $ printf 'ptm\nx\n' | tikvane | grep -c Measure; stop_recording; clicks.py click.wav 2205 m.raw
   1
   2 clicks at 0 11025
   apart: 11025 (1)
@@ -38,7 +38,7 @@ beats are heard.
   $ start_recording s.raw; begin; say '1\n2\no pulse\nal 2\nb 1\na'; wait_for seen 1 'Measure  2'
   $ sleep 0.25; kill -STOP $program; sleep 0.3; kill -CONT $program; end; stop_recording
   exit status 2
-  $ grep -c -e Measure -e stopped stamped; tikprobe.py clicks click.wav 2205 s.raw | cut -d ' ' -f 1-2 | head -n 1
+  $ grep -c -e Measure -e stopped stamped; clicks.py click.wav 2205 s.raw | cut -d ' ' -f 1-2 | head -n 1
   4
   4 clicks
 
