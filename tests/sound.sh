@@ -69,7 +69,7 @@ timing() {
     local start=$(after 0 'Measure  1')
     awk -v a="$(after $start 'Measure  2')" -v b="$(after $start 'Global settings:')" -v s="$1" '
     BEGIN { s /= 44100
-        print (a > 0.3 && b - a > 0.6 ? "the measure lines came as it played" : "measure lines " a " s apart")
+        print (a > 0.4 && a < 0.6 ? "the measure lines came as it played" : "measure lines " a " s apart")
         print (b > 0.95 * s && b < 1.05 * s ? "it lasted as long as its sound, within 5 %" \
                : "it lasted " b " s for " s " s of sound") }'
 }

@@ -4,28 +4,35 @@
 
 volatile std::sig_atomic_t stopSignal;
 
-static const int stopSignals[] = {SIGINT, SIGTERM, SIGHUP};
-
 static void on_stop(int signal)
 {
     stopSignal = signal;
 }
 
-void catch_stops(StopHandlers* saved)
+// Keeps the disposition of `signal` in `previous` and, unless the signal
+// is ignored, sets on_stop() in its place.
+static void catch_one(int signal, struct sigaction* previous)
 {
-    stopSignal = 0;
     struct sigaction action = {};
     action.sa_handler = on_stop;
     action.sa_flags = SA_RESTART;
-    for (int i = 0; i < 3; i++) {
-        sigaction(stopSignals[i], nullptr, &saved->previous[i]);
-        if (saved->previous[i].sa_handler != SIG_IGN) sigaction(stopSignals[i], &action, nullptr);
-    }
+    sigaction(signal, nullptr, previous);
+    if (previous->sa_handler != SIG_IGN) sigaction(signal, &action, nullptr);
+}
+
+void catch_stops(StopHandlers* saved)
+{
+    stopSignal = 0;
+    catch_one(SIGINT, &saved->interrupt);
+    catch_one(SIGTERM, &saved->terminate);
+    catch_one(SIGHUP, &saved->hangUp);
 }
 
 bool release_stops(const StopHandlers* saved)
 {
-    for (int i = 0; i < 3; i++) sigaction(stopSignals[i], &saved->previous[i], nullptr);
+    sigaction(SIGINT, &saved->interrupt, nullptr);
+    sigaction(SIGTERM, &saved->terminate, nullptr);
+    sigaction(SIGHUP, &saved->hangUp, nullptr);
     if (stopSignal == SIGTERM || stopSignal == SIGHUP) {
         std::fflush(stdout);
         std::raise(stopSignal);

@@ -16,7 +16,7 @@ extern volatile std::sig_atomic_t stopSignal;
 
 // The dispositions catch_stops() replaced.
 struct StopHandlers {
-    struct sigaction previous[3];
+    struct sigaction interrupt, terminate, hangUp;
 };
 
 // Clears stopSignal and catches SIGINT, SIGTERM and SIGHUP. Interrupted

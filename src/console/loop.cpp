@@ -1,6 +1,5 @@
 // The menu and the command loop: one pass per command word.
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "common/fatal.h"
@@ -92,7 +91,7 @@ static void read_name(std::FILE* in, char* field, size_t capacity, const char* w
         std::printf("%s is longer than %zu characters; keeping '%s'.\n", what, capacity - 1, field);
         return;
     }
-    std::memcpy(field, word.c_str(), word.size() + 1);
+    std::snprintf(field, capacity, "%s", word.c_str());
 }
 
 static void read_int_setting(std::FILE* in, int32_t* setting)

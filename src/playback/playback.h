@@ -16,7 +16,8 @@
 // opened or configured, or that fails while playing, is reported on
 // standard error with its name and ALSA's reason, and the command returns.
 // Ctrl-C stops the sound at once (what is queued is dropped), prints
-// "Playback stopped." and returns.
+// "Playback stopped." and returns; SIGTERM and SIGHUP stop it the same way
+// and then end the process by the signal.
 #pragma once
 
 #include <cstdint>

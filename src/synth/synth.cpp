@@ -80,13 +80,14 @@ void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
         const double fHz = static_cast<float>(f);
         const float omega = static_cast<float>(fHz * 6.283185307179586 / static_cast<double>(R));
         const int64_t s = f > 0 ? static_cast<int64_t>(R / static_cast<float>(f)) : 0;
-        int64_t i = 0;
+        // Period p covers samples (p - 1) x s to p x s - 1; the sine runs on
+        // from one period into the next without a break in phase.
         for (int32_t p = 1; p <= periods; p++) {
             const float a = static_cast<float>(12582912.0 * std::pow(0.5, k) * std::pow(0.5, p));
             // A fractional Hz makes a harmonic longer than the click:
             // it is cut at the click's end.
             const int64_t end = std::min(p * s, length);
-            for (; i < end; i++) {
+            for (int64_t i = (p - 1) * s; i < end; i++) {
                 const float wave = std::sin(static_cast<float>(i) * omega) * a;
                 samples[i] = static_cast<int64_t>(static_cast<float>(samples[i]) + wave);
             }
@@ -112,10 +113,9 @@ Click build_click(uint32_t rate, float Hz, int32_t bits)
     std::vector<int64_t> samples(static_cast<size_t>(length));  // all 0
     std::vector<int8_t> bytes(static_cast<size_t>(length * bytes_per_sample(bits)));
     // The generator works with the whole-number part of Hz. A non-empty
-    // click has 0 < Hz <= rate; a value beyond 32 bits then has no harmonic
-    // left to synthesise.
-    int32_t F = 0;
-    if (length > 0) F = Hz < 2147483647.0f ? static_cast<int32_t>(Hz) : 2147483647;
+    // click has 0 < Hz <= rate (at least one sample per period), so the
+    // part fits; an empty click needs none.
+    const int32_t F = length > 0 ? static_cast<int32_t>(Hz) : 0;
     GEN_CLICK(samples.data(), F, shape.periodCount, shape.harmonicCount, rate, length);
     if (bits == 16)
         NUM24_TO_CHAR16(samples.data(), bytes.data(), length);

@@ -43,18 +43,19 @@ void FIX_SIZE(const char* name);
 
 // Appends to the existing file `name` beats at `tempo`: a whole click at
 // each beat position, silence between, until at least `count` samples are
-// written (nothing when count is below 1). Returns true when it did; false
-// when a stop signal ended it first, the file then put in order: cut back
-// to its length before the call when `undoOnStop`, or else (a file begun by
-// MAKE_HEADER) cut to whole samples with its sizes corrected. A write that
+// written (nothing when count is below 1). Returns the samples written:
+// `count`, or more when the last click ran past it. Returns -1 when a stop
+// signal ended it first, the file then put in order: cut back to its length
+// before the call when `undoOnStop`, or else (a file begun by MAKE_HEADER)
+// cut to whole samples with its sizes corrected. A write that
 // fails is put in order the same way, then ends the process. A file that
 // cannot be opened: "The requested filename does not exist!", exit 2.
-bool WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                const int8_t* clickBytes, int64_t clickLength, bool undoOnStop);
+int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
+                   const int8_t* clickBytes, int64_t clickLength, bool undoOnStop);
 
 // `w`: a new file of `trackSamples` samples at the settings' tempo, holding
-// the click at every beat; its sizes are set from the file afterwards, as
-// the last click may run past the end. A file that cannot be created:
+// the click at every beat; when the last click ran past the end, the sizes
+// are set from the file afterwards. A file that cannot be created:
 // "Could not create 'NAME': <reason>", and nothing more.
 void write_track(const UserSettings& s, int64_t trackSamples, const Click& click);
 

@@ -96,7 +96,7 @@ void put_piece(Output* out, const uint8_t* bytes, size_t n)
 void put_silence(Output* out, int64_t samples)
 {
     uint64_t n = static_cast<uint64_t>(samples) * static_cast<uint64_t>(out->bytesPerSample);
-    while (n > 0 && !stopSignal) {
+    while (n && !stopSignal) {
         const size_t take = static_cast<size_t>(std::min<uint64_t>(n, sizeof silence));
         put_piece(out, silence, take);
         n -= take;
@@ -136,7 +136,7 @@ void end_write(const StopHandlers* handlers, const char* name, bool done, bool u
 
 }  // namespace
 
-bool WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
+int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
                 const int8_t* clickBytes, int64_t clickLength, bool undoOnStop)
 {
     const float beatInterval = beat_interval(rate, tempo);
@@ -170,7 +170,7 @@ bool WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const c
     if (stopped && !settle(&out)) fail_file(name, errno);
     if (!stopped) flush_output(&out);
     close_file(f, name);
-    return !stopped;
+    return stopped ? -1 : std::max<int64_t>(written, count);
 }
 
 void write_track(const UserSettings& s, int64_t trackSamples, const Click& click)
@@ -179,10 +179,10 @@ void write_track(const UserSettings& s, int64_t trackSamples, const Click& click
         return report_uncreatable(s.save);
     StopHandlers handlers;
     catch_stops(&handlers);
-    const bool done = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
-                                 click.length, false);
-    if (done) FIX_SIZE(s.save);  // the last click may have run past the end
-    end_write(&handlers, s.save, done, false);
+    const int64_t written = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save,
+                                       click.bytes.data(), click.length, false);
+    if (written > trackSamples) FIX_SIZE(s.save);  // the last click ran past the end
+    end_write(&handlers, s.save, written >= 0, false);
 }
 
 void append_track(const UserSettings& s, int64_t trackSamples, const Click& click)
@@ -191,7 +191,7 @@ void append_track(const UserSettings& s, int64_t trackSamples, const Click& clic
     StopHandlers handlers;
     catch_stops(&handlers);
     const bool done = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
-                                 click.length, true);
+                                 click.length, true) >= 0;
     if (done) FIX_SIZE(s.save);
     end_write(&handlers, s.save, done, true);
 }
@@ -210,7 +210,7 @@ bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& 
         const TempoMapEntry& e = map[i];
         const int64_t samples = track_samples(s.rate, track_seconds(e.meter, e.meas, e.tempo));
         done = WRITE_FILE(s.rate, s.bits, e.tempo, samples, s.save, click.bytes.data(),
-                          click.length, false);
+                          click.length, false) >= 0;
     }
     if (done) FIX_SIZE(s.save);
     end_write(&handlers, s.save, done, false);

@@ -22,10 +22,11 @@ refused. Only the depth answer 1 gives 16 bits.
 The answer 0 ends the program before the depth is asked; the end of the
 input keeps the defaults and ends at the first menu.
 
-  $ printf '0\n1\n' | tikvane | tail -n 3
+  $ printf '0\n1\n' | tikvane | tail -n 3; echo "status ${PIPESTATUS[1]}"
   
   Enter sample rate or
   0 = exit, 1 = 44100,  2 = 48000,  3 = 88200,  4 = 96000
+  status 2
   $ tikvane < /dev/null
   {first-run}
   {menu}

@@ -54,9 +54,10 @@ command (these end in t, the tempo command).
   save	000000000000000000000000000000000000000000000000000000000000000
 
 A frequency too low for a click shorter than a second empties the click and
-says so on every pass that uses it; 60 Hz brings the whole click back.
+says so on every pass that uses it; 60 Hz brings the whole click back, and
+2 Hz, whose click keeps one period, is not too low.
 
-  $ printf '1\n2\nf 1\nf 60\nf 1\nx\n' | tikvane | grep -c 'too low'
+  $ printf '1\n2\nf 1\nf 60\nf 1\nf 2\nx\n' | tikvane | grep -c 'too low'
   2
 
 When the dialogue itself cannot be written, the program says so on

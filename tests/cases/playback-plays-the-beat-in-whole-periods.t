@@ -89,11 +89,13 @@ that plays), and so is such an audition, without opening the device.
 
 Ctrl-C stops an audition (here one of 2^63 frames or more, 2^48 s at 32768
 Hz, through the null device) and brings the menu back; after a playback
-Ctrl-C has its usual meaning again: at the menu it ends the program.
+SIGINT, SIGTERM and SIGHUP have their usual meaning again: at the menu
+each ends the program.
 
   $ printf '32768\n2\no null\nal 0x1p48\na\n' | timeout --preserve-status -s INT 1 tikvane | grep -A 2 stopped
   Playback stopped.
   
   Global settings:
-  $ printf '1\n2\no cap\nal 0\na\n' | (cat; sleep 3) | timeout --preserve-status -s INT 1 tikvane > /dev/null
-  [130]
+  $ for signal in INT TERM HUP; do printf '1\n2\no cap\nal 0\na\n' | (cat; sleep 3) |
+  >   timeout --preserve-status -s $signal 1 tikvane > /dev/null; echo -n "$? "; done
+  130 143 129  (no-eol)

@@ -60,9 +60,9 @@ before the 3 of the meter's line.
   $ show
   44100	24	default|4	48	10.0|60.00	click.wav	tmap.txt|80.0
 
-A rate of 0 or a frequency of 0 gives an empty click, and no hang.
+A rate of 0 gives an empty click, and no hang.
 
-  $ printf 'rate\t0\nHz\t0\n' > tiklora.txt; printf 'f\n60\nx\n' | tikvane | grep -c 'Global settings'
+  $ printf 'rate\t0\n' > tiklora.txt; printf 'f\n60\nx\n' | tikvane | grep -c 'Global settings'
   2
 
 When tiklora.txt cannot be written the program says why, does not claim to

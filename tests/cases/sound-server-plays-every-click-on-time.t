@@ -6,15 +6,16 @@ click comes from a track the program writes.
   $ . "$TESTDIR/sound.sh"; start_server; printf '1\n2\nm 1\nw\nx\n' | tikvane > /dev/null
   [2]
 
-An audition of 1.5 s at 120 bpm, one beat a measure: 64 periods of 1024
+An audition of 1.07 s at 120 bpm, one beat a measure: 46 periods of 1024
 frames, in which three clicks arrive, each bit for bit the written click,
-exactly 22050 samples apart, and nothing else sounds. The measure lines
-reach the pipe as the beats play, and the audition lasts as long as its
-sound.
+exactly 22050 samples apart, and nothing else sounds; the last ends in the
+last two periods, which the device plays out before it is closed. The
+measure lines reach the pipe as the beats play, and the audition lasts as
+long as its sound.
 
-  $ start_recording a.raw; begin; say '1\n2\no pulse\nal 1.5\nb 1\na'; end; stop_recording
+  $ start_recording a.raw; begin; say '1\n2\no pulse\nal 1.07\nb 1\na'; end; stop_recording
   exit status 2
-  $ clicks.py click.wav 2205 a.raw; timing 65536
+  $ clicks.py click.wav 2205 a.raw; timing 47104
   3 clicks at 0 22050 44100
   apart: 22050 (2)
   other bytes not silent: 0

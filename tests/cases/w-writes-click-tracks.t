@@ -70,6 +70,14 @@ that past 2^24 beats the beat count no longer grows in single precision.
   529244 529236 529200, 0 bytes not silent
   1572908 1572900 1572864, 0 bytes not silent
 
+A frequency of 0, below 0 or not a number, or so low that a period reaches
+2^61 samples (0x1.5888p-46 Hz is 44100 / 2^61), gives an empty click too,
+without a word (shown: bytes not silent).
+
+  $ for f in 0 -60 inf nan 0x1.5888p-46; do printf "1\n2\nm 1\nf $f\nw\nx\n" | tikvane | grep 'too low'
+  >   echo -n "$f: $(tail -c +45 click.wav | tr -d '\0' | wc -c) "; done
+  0: 0 -60: 0 inf: 0 nan: 0 0x1.5888p-46: 0  (no-eol)
+
 A track lasts meter x measures beats at the tempo: at start-up worked out
 in single precision, after t, b or m in double precision rounded to
 single, which differ in the last place (one beat at 39.2 bpm: 67499 and
