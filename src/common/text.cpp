@@ -5,12 +5,14 @@
 
 int read_whole_stream(std::FILE* stream, std::string* text)
 {
-    // One byte past the limit tells a file of exactly textLimit bytes from
-    // a longer one. The read goes on until it has them all or the end.
-    text->resize(textLimit + 1);
-    const size_t got = std::fread(&(*text)[0], 1, text->size(), stream);
-    const int error = std::ferror(stream) ? errno : got > textLimit ? EFBIG : 0;
+    // Whole chunks until the end or past the limit: what lies past it tells
+    // a file of exactly textLimit bytes from a longer one, and is dropped.
+    char chunk[BUFSIZ];
+    size_t got;
+    while (text->size() <= textLimit && (got = std::fread(chunk, 1, sizeof chunk, stream)) > 0)
+        text->append(chunk, got);
+    const int error = std::ferror(stream) ? errno : text->size() > textLimit ? EFBIG : 0;
     std::fclose(stream);
-    text->resize(std::min(got, textLimit));
+    text->resize(std::min(text->size(), textLimit));
     return error;
 }

@@ -14,8 +14,8 @@
 
 constexpr size_t textLimit = 1 << 20;
 
-// Reads `stream` from its current position into `text` (replacing what it
-// held), up to its end or its first textLimit bytes, and closes the stream. Returns 0 when the end
+// Reads `stream` from its current position into the empty `text`, up to its
+// end or its first textLimit bytes, and closes the stream. Returns 0 when the end
 // was reached; otherwise the system's error number of the failed read, or
 // EFBIG when there was more than textLimit bytes (`text` then holds the
 // first textLimit). What was read is kept, NUL bytes included; callers that
