@@ -9,15 +9,13 @@
 
 #include "fuzz_exit.h"
 
-void die(int status, std::FILE* stream, const char* fmt, ...)
+void die(int status, const char* fmt, ...)
 {
-    if (stream && fmt) {
-        char text[1024];
+    if (fmt) {
         va_list args;
         va_start(args, fmt);
-        std::vsnprintf(text, sizeof text, fmt, args);
+        std::vprintf(fmt, args);
         va_end(args);
-        if (stream != stderr) std::fputs(text, stream);
     }
     std::fflush(stdout);
     throw FuzzExit{status};

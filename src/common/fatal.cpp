@@ -2,17 +2,16 @@
 
 #include <cerrno>
 #include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-void die(int status, std::FILE* stream, const char* fmt, ...)
+void die(int status, const char* fmt, ...)
 {
-    // The dialogue comes first, also where both streams go to one place.
-    std::fflush(stdout);
     if (fmt) {
         va_list args;
         va_start(args, fmt);
-        std::vfprintf(stream, fmt, args);
+        std::vprintf(fmt, args);
         va_end(args);
     }
     // The dialogue lives on standard output: when it could not be written

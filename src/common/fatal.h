@@ -8,14 +8,12 @@
 // cannot be used) on standard error.
 #pragma once
 
-#include <cstdio>
 
-// Prints the printf-style message to `stream` (nothing when `fmt` is null),
-// flushes standard output and standard error, and exits with `status`.
-// When standard output could not be written, says so on standard error
-// (the status stays). Never returns.
-[[noreturn]] void die(int status, std::FILE* stream, const char* fmt, ...)
-    __attribute__((format(printf, 3, 4)));
+// Prints the printf-style message after the dialogue on standard output
+// (nothing when `fmt` is null), flushes it and exits with `status`. When
+// standard output could not be written, says so on standard error (the
+// status stays). Never returns.
+[[noreturn]] void die(int status, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 
 // Prints the printf-style message on standard error. Callers have flushed
 // what the dialogue printed before (playback flushes it before it opens the

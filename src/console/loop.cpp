@@ -58,7 +58,7 @@ static std::string read_command(std::FILE* in)
 {
     std::string word;
     size_t length;
-    if (!read_word(in, &word, 8, &length)) die(2, nullptr, nullptr);
+    if (!read_word(in, &word, 8, &length)) die(2, nullptr);
     return word;
 }
 
@@ -121,7 +121,7 @@ static void handle_value(Session* session, const std::string& word)
     } else if (word == "s") {
         WriteParams(*s);
     } else if (word == "x") {
-        die(2, nullptr, nullptr);
+        die(2, nullptr);
     } else if (word == "al") {
         std::puts("\nEnter audition length in seconds");
         read_float(in, &s->atime);

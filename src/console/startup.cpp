@@ -42,7 +42,7 @@ static void ask_rate_and_depth(Session* session)
     uint32_t answer = s->rate;
     read_int(session->in, &answer);
     static const uint32_t presets[] = {44100, 48000, 88200, 96000};
-    if (answer == 0) die(2, nullptr, nullptr);
+    if (answer == 0) die(2, nullptr);
     s->rate = answer <= 4 ? presets[answer - 1] : answer;
     refuse_absurd_rate(s);
     std::puts("\nChoose Bit Depth (1 = 16 bits, 2 = 24 bits)");

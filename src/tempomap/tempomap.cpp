@@ -14,7 +14,7 @@
 // borrows from the text that follows. A field with no token left is 0.
 static TempoMapEntry read_entry(char** position)
 {
-    TempoMapEntry entry{0.0f, 0, 0};
+    TempoMapEntry entry{};
     const char* tempo = strtok_r(nullptr, "\t", position);
     const char* meter = tempo ? strtok_r(nullptr, "\t", position) : nullptr;
     const char* meas = meter ? strtok_r(nullptr, "\n", position) : nullptr;

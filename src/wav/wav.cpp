@@ -84,18 +84,18 @@ bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits)
     const unsigned fileBits = little_endian(b + 22, 2);
     if (channels != 1 || fileRate != rate || fileBits != static_cast<unsigned>(bits))
         return refuse("Can't add to %s: it holds %u channel(s) at %u Hz, %u bits; the "
-                           "settings write 1 channel at %u Hz, %d bits.\n",
-                           name, channels, fileRate, fileBits, rate, bits);
+                      "settings write 1 channel at %u Hz, %d bits.\n",
+                      name, channels, fileRate, fileBits, rate, bits);
     // Samples added after a partial one, or after a stated length the file
     // does not reach, would land off the sample grid and sound as noise.
     std::fseek(f, 0, SEEK_END);
     const int64_t held = ftello(f) - (tag + 8), stated = little_endian(size, 4);
     if (held % bytes_per_sample(bits) != 0)
         return refuse("Can't add to %s: its %lld data bytes end in a partial sample.\n", name,
-                           static_cast<long long>(held));
+                      static_cast<long long>(held));
     if (stated > held)
         return refuse("Can't add to %s: its header states %lld data bytes, but it holds %lld.\n",
-                           name, static_cast<long long>(stated), static_cast<long long>(held));
+                      name, static_cast<long long>(stated), static_cast<long long>(held));
     return true;
 }
 
@@ -103,7 +103,7 @@ bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits)
 
 [[noreturn]] void fail_file(const char* name, int error)
 {
-    die(2, stdout, "Could not write %s: %s\n", name, std::strerror(error));
+    die(2, "Could not write %s: %s\n", name, std::strerror(error));
 }
 
 void close_file(FILE* f, const char* name)
@@ -161,9 +161,9 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
 void FIX_SIZE(const char* name)
 {
     FILE* f = std::fopen(name, "rb+");
-    if (!f) die(2, stdout, "The requested filename does not exist!\n");
+    if (!f) die(2, "The requested filename does not exist!\n");
     const int64_t t = find_tag(f, "data");
-    if (t == -1) die(2, stdout, "Can't find data block in wave file!\n");
+    if (t == -1) die(2, "Can't find data block in wave file!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
     if (!write_sizes(fileno(f), t, ftello(f))) fail_file(name, errno);
     close_file(f, name);

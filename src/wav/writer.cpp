@@ -141,7 +141,7 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
 {
     const float beatInterval = beat_interval(rate, tempo);
     FILE* f = std::fopen(name, "rb+");
-    if (!f) die(2, stdout, "The requested filename does not exist!\n");
+    if (!f) die(2, "The requested filename does not exist!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
     Output out{fileno(f), name, bytes_per_sample(bits), ftello(f), undoOnStop, {}, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);

@@ -46,9 +46,10 @@ A name that fills its field (15 characters for the device, 63 for the file)
 is kept whole; a longer one is refused whole and none of it is read as a
 command (these end in t, the tempo command).
 
-  $ printf '1\n2\no %015dt\nn %063dt\no %015d\nn %063d\ns\nx\n' 0 0 0 0 | tikvane | grep -e longer -e 'Enter tempo'
-  The device name is longer than 15 characters; keeping 'default'.
-  The file name is longer than 63 characters; keeping 'click.wav'.
+  $ printf '1\n2\no %015dt\nn %063dt\no %015d\nn %063d\ns\nx\n' 0 0 0 0 | tikvane | grep -e longer -e 'Enter [nt]' | paste -d ' ' - -
+  Enter new playback device name. The device name is longer than 15 characters; keeping 'default'.
+  Enter new output file name. The file name is longer than 63 characters; keeping 'click.wav'.
+  Enter new playback device name. Enter new output file name.
   $ grep -e device -e save tiklora.txt; rm tiklora.txt
   device	000000000000000
   save	000000000000000000000000000000000000000000000000000000000000000
