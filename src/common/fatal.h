@@ -8,7 +8,6 @@
 // cannot be used) on standard error.
 #pragma once
 
-
 // Prints the printf-style message after the dialogue on standard output
 // (nothing when `fmt` is null), flushes it and exits with `status`. When
 // standard output could not be written, says so on standard error (the

@@ -3,9 +3,10 @@
 // A playback or a write calls catch_stops() before it starts and
 // release_stops() when it is over. In between, SIGINT (Ctrl-C), SIGTERM (a
 // kill) and SIGHUP (a closed terminal) only set stopSignal, which the work
-// looks at between periods or between writes and then stops. Before and after, every signal keeps its usual
-// meaning; a signal that was ignored when the work began (a background
-// job's Ctrl-C, nohup's hang-up) stays ignored.
+// looks at between periods or between writes and then stops. Before and
+// after, every signal keeps its usual meaning; a signal that was ignored
+// when the work began (a background job's Ctrl-C, nohup's hang-up) stays
+// ignored.
 #pragma once
 
 #include <csignal>

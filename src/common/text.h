@@ -14,10 +14,10 @@
 
 constexpr size_t textLimit = 1 << 20;
 
-// Reads `stream` from its current position into the empty `text`, up to its
-// end or its first textLimit bytes, and closes the stream. Returns 0 when the end
-// was reached; otherwise the system's error number of the failed read, or
-// EFBIG when there was more than textLimit bytes (`text` then holds the
-// first textLimit). What was read is kept, NUL bytes included; callers that
+// Reads `stream` from its current position into the empty `text`, up to
+// its end or its first textLimit bytes, and closes the stream. Returns 0
+// when the end was reached; otherwise the system's error number of the
+// failed read, or EFBIG when there was more than textLimit bytes (`text`
+// then holds the first textLimit). What was read is kept, NUL bytes included; callers that
 // want C text use c_str(), which ends the text at the first NUL.
 int read_whole_stream(std::FILE* stream, std::string* text);

@@ -11,10 +11,11 @@
 #include <cstdint>
 #include <vector>
 
-// Adds the click into accumulators 0 .. length-1 of `samples`, which hold 0:
-// `harmonics` harmonics of F Hz, `periods` periods each, amplitudes halving
-// per harmonic and per period. Never writes at or past `length`. Writes one newline to
-// standard output when it ends, whether or not it synthesised anything.
+// Adds the click into accumulators 0 .. length-1 of `samples`, which hold
+// 0: `harmonics` harmonics of F Hz, `periods` periods each, amplitudes
+// halving per harmonic and per period. Never writes at or past `length`.
+// Writes one newline to standard output when it ends, whether or not it
+// synthesised anything.
 void GEN_CLICK(int64_t* samples, int32_t F, int32_t periods, int32_t harmonics,
                uint32_t rate, int64_t length);
 

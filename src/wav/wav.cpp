@@ -39,8 +39,7 @@ void put32(FILE* f, const char* name, int64_t v)
 // Offset of the first 4-byte `tag` at an even offset from 2 to 15000, or -1.
 int64_t find_tag(FILE* f, const char* tag)
 {
-    for (int64_t k = 1; k <= dataTagSearchLimit / 2; k++) {
-        const int64_t t = 2 * k;  // every even offset from 2 to the limit
+    for (int64_t t = 2; t <= dataTagSearchLimit; t += 2) {
         char got[4];
         if (std::fseek(f, static_cast<long>(t), SEEK_SET) != 0) continue;
         if (std::fread(got, 1, 4, f) == 4 && std::memcmp(got, tag, 4) == 0) return t;

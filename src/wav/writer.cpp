@@ -137,7 +137,7 @@ void end_write(const StopHandlers* handlers, const char* name, bool done, bool u
 }  // namespace
 
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                const int8_t* clickBytes, int64_t clickLength, bool undoOnStop)
+                   const int8_t* clickBytes, int64_t clickLength, bool undoOnStop)
 {
     const float beatInterval = beat_interval(rate, tempo);
     FILE* f = std::fopen(name, "rb+");
