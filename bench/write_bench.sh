@@ -12,8 +12,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build}
 bin=$build/tikvane
 [ -x "$bin" ] || { echo "no $bin; build first" >&2; exit 1; }
-command -v klick >/dev/null || apt-get install -y klick >/dev/null
-[ -x /usr/bin/time ] || apt-get install -y time >/dev/null
+"$here/scripts/need-packages.sh" klick time
 work=$(mktemp -d "${TMPDIR:-/tmp}/write-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work"

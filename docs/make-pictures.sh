@@ -16,18 +16,8 @@ root="$(cd "$here/.." && pwd)"
 tikvane="$(realpath "${1:-$root/build/tikvane}")"
 [ -x "$tikvane" ] || { echo "no program at $tikvane: build it first (cmake --build build)" >&2; exit 1; }
 
-install_missing() {
-    local missing=()
-    command -v sox >/dev/null || missing+=(sox)
-    command -v soxi >/dev/null || missing+=(sox)
-    command -v gnuplot >/dev/null || missing+=(gnuplot-nox)
-    [ ${#missing[@]} -eq 0 ] && return
-    local sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq "${missing[@]}"
-}
-install_missing
+"$root/scripts/need-packages.sh" sox
+command -v gnuplot >/dev/null || "$root/scripts/need-packages.sh" gnuplot-nox
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -1,12 +1,33 @@
 #!/usr/bin/env bash
 # Builds tikvane and its tests twice, plainly and under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs the whole suite on both builds.
-# Installs what the build and the tests need. Exits non-zero on any failure,
-# and when no test was found.
+# Installs what the build and the tests need, removing nothing. Exits
+# non-zero on any failure, and when no test was found.
+#
+# The sound-server cases start a private server of their own: PulseAudio or
+# PipeWire, whichever this machine has (PipeWire when it has both), or the
+# one TIKVANE_SOUND_SERVER names (pulseaudio or pipewire). With neither,
+# the first that installs without removing a package is installed.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-"$top/scripts/need-packages.sh" cmake g++ make libasound2-dev python3 \
-  sox alsa-utils groff-base man-db util-linux perl pulseaudio pulseaudio-utils libasound2-plugins
+need=$top/scripts/need-packages.sh
+"$need" cmake g++ make libasound2-dev python3 sox alsa-utils groff-base man-db util-linux perl \
+  pulseaudio-utils libasound2-plugins
+
+pipewire=(pipewire pipewire-pulse wireplumber)
+installed() { [ "$(dpkg-query -W -f='${Status}\n' "$@" 2>/dev/null | grep -c 'ok installed')" = $# ]; }
+case ${TIKVANE_SOUND_SERVER:-} in
+  pipewire) "$need" "${pipewire[@]}" ;;
+  pulseaudio) "$need" pulseaudio ;;
+  "") if installed "${pipewire[@]}"; then TIKVANE_SOUND_SERVER=pipewire
+      elif installed pulseaudio || "$need" pulseaudio; then TIKVANE_SOUND_SERVER=pulseaudio
+      else echo "Trying PipeWire instead."; "$need" "${pipewire[@]}"; TIKVANE_SOUND_SERVER=pipewire
+      fi ;;
+  *) echo "TIKVANE_SOUND_SERVER is pulseaudio or pipewire, not '$TIKVANE_SOUND_SERVER'"; exit 1 ;;
+esac
+export TIKVANE_SOUND_SERVER
+echo "== the sound-server cases run on a private $TIKVANE_SOUND_SERVER"
+
 jobs=$(nproc)
 # One case more than there are cores: the sound-server cases mostly wait
 # for their audio to play.

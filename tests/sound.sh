@@ -1,5 +1,5 @@
 # Helpers of the sound-server cases, sourced by their shell: a private
-# PulseAudio server with a null sink, a recorder of the sink's monitor, and
+# sound server with a null sink, a recorder of the sink's monitor, and
 # the program driven through a FIFO with every line it prints stamped with
 # the time it came. The case runner ends every process started here.
 
@@ -9,23 +9,46 @@ wait_for() {
     echo "waited in vain for: $*"; return 1
 }
 
-# The server, in $HOME/pulse with its own socket, and the sink `tk`: 44100
-# Hz, 24-bit, mono. norewinds keeps the sink from rewinding into what it has
-# rendered already, where a new stream's first frames would be lost to the
-# recorder. A server that does not start shows its log.
+# The server: PulseAudio, or PipeWire with pipewire-pulse and WirePlumber,
+# as TIKVANE_SOUND_SERVER says (pulseaudio or pipewire; unset, the one
+# installed, PipeWire when both are). It is private: its own runtime and
+# configuration folders under $HOME/sound, its socket there, and no D-Bus,
+# display or sound card of the user's; WirePlumber watches no device. Its
+# sink `tk` plays 44100 Hz, 24-bit, mono, and so does PipeWire's clock, so
+# nothing is resampled. norewinds keeps PulseAudio's sink from rewinding
+# into what it has rendered, where a new stream's first frames would be
+# lost to the recorder. A server that does not start shows its log.
+kind=${TIKVANE_SOUND_SERVER:-pulseaudio}
+command -v pipewire-pulse wireplumber > /dev/null && kind=${TIKVANE_SOUND_SERVER:-pipewire}
 start_server() {
-    local d=$HOME/pulse
-    mkdir -p -m 700 "$d/run"
-    export XDG_RUNTIME_DIR=$d/run PULSE_RUNTIME_PATH=$d/run PULSE_SERVER=unix:$d/socket \
-           PULSE_CLIENTCONFIG=$d/client.conf
+    local d=$HOME/sound c=$HOME/sound/config
+    mkdir -p -m 700 "$d/run/pulse" "$c/pipewire/pipewire.conf.d" "$c/wireplumber/main.lua.d" \
+        "$c/wireplumber/bluetooth.lua.d"
+    export XDG_RUNTIME_DIR=$d/run XDG_CONFIG_HOME=$c XDG_STATE_HOME=$d XDG_DATA_HOME=$d \
+           DBUS_SESSION_BUS_ADDRESS=unix:path=$d/no-bus DBUS_SYSTEM_BUS_ADDRESS=unix:path=$d/no-bus \
+           PULSE_SERVER=unix:$d/run/pulse/native PULSE_CLIENTCONFIG=$d/client.conf
     echo 'autospawn = no' > "$PULSE_CLIENTCONFIG"
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target="file:$d/log" \
-        -L "module-native-protocol-unix socket=$d/socket auth-anonymous=1" \
-        -L "module-null-sink sink_name=tk rate=44100 format=s24le channels=1 norewinds=1" \
-        < /dev/null > /dev/null 2>&1 &
-    server=$!
-    wait_for eval "pactl list sinks short | grep -q 'tk.*s24le 1ch 44100Hz'" || { cat "$d/log"; return 1; }
+    local sink="sink_name=tk rate=44100 format=s24le channels=1"
+    if [ "$kind" = pipewire ]; then
+        echo 'context.properties = { default.clock.rate = 44100 default.clock.allowed-rates = [ 44100 ] }' \
+            > "$c/pipewire/pipewire.conf.d/tk.conf"
+        printf '%s_monitor.enabled = false\n' alsa v4l2 libcamera > "$c/wireplumber/main.lua.d/51-tk.lua"
+        echo 'default_access.properties["enable-flatpak-portal"] = false' >> "$c/wireplumber/main.lua.d/51-tk.lua"
+        echo 'bluez_monitor.enabled = false' > "$c/wireplumber/bluetooth.lua.d/51-tk.lua"
+        pipewire > "$d/log" 2>&1 & server=$!
+        wait_for test -S "$d/run/pipewire-0" || { cat "$d/log"; return 1; }
+        wireplumber >> "$d/log" 2>&1 & server="$server $!"
+        pipewire-pulse >> "$d/log" 2>&1 & server="$server $!"
+        wait_for pactl load-module module-null-sink $sink
+    else
+        pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target="file:$d/log" \
+            -L "module-native-protocol-unix socket=$d/run/pulse/native auth-anonymous=1" \
+            -L "module-null-sink $sink norewinds=1" < /dev/null > /dev/null 2>&1 &
+        server=$!
+    fi
+    wait_for eval "pactl list sinks short | grep -q 'tk.*1ch 44100Hz'" || { cat "$d/log"; return 1; }
 }
+stop_server() { kill $server; wait $server 2> /dev/null; }
 
 # Records the sink's monitor into FILE, from a moment the sink renders afresh
 # (suspending it drops what it had rendered ahead); `began` is the time of

@@ -58,7 +58,10 @@ def run(script, work, dirs):
     # This interpreter's folder comes next, so that the helpers start it
     # rather than a version manager's slow shim.
     path = dirs + [os.path.dirname(sys.executable), os.environ.get('PATH', '/usr/bin:/bin')]
-    env = dict(os.environ, HOME=work, TESTDIR=HERE, LC_ALL='C', PATH=os.pathsep.join(path))
+    # Nothing of the user's session reaches a case: no sound server, bus or display.
+    env = {k: v for k, v in os.environ.items()
+           if not k.startswith(('XDG_', 'DBUS_', 'PULSE_', 'PIPEWIRE_', 'DISPLAY', 'WAYLAND_'))}
+    env.update(HOME=work, TESTDIR=HERE, LC_ALL='C', PATH=os.pathsep.join(path))
     shell = subprocess.Popen(['bash', '-c', script], cwd=work, env=env, start_new_session=True,
                              stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
                              stderr=subprocess.STDOUT)

@@ -1,5 +1,5 @@
-Through a real sound server, a private PulseAudio with a null sink (the
-helpers are in tests/sound.sh), at 1200 bpm, whose clicks touch, so that
+Through a real sound server, a private PulseAudio or PipeWire with a null
+sink (the helpers are in tests/sound.sh), at 1200 bpm, whose clicks touch, so that
 the sound is unbroken. `begin` starts the program on a FIFO, its output
 stamped with the time each line came.
 
@@ -25,12 +25,13 @@ half a second; the second section is never played.
 
 When the server goes away during an audition, or during the first section
 of a map, the playback stops at once with a line naming the device and the
-library's reason; no further measure line and no further section come, and
-the menu comes back with every setting as it was (s saves them).
+library's reason (both servers, stopped, leave ALSA's pulse plugin with an
+input/output error); no further measure line and no further section come,
+and the menu comes back with every setting as it was (s saves them).
 
-  $ say a; wait_for seen 3 'Measure  2'; sleep 0.2; kill1=$EPOCHREALTIME; kill $server
+  $ say a; wait_for seen 3 'Measure  2'; sleep 0.2; kill1=$EPOCHREALTIME; stop_server
   $ wait_for seen 1 'Playback stopped: '; sleep 0.3; start_server
-  $ say ptm; wait_for seen 4 'Measure  2'; sleep 0.2; kill2=$EPOCHREALTIME; kill $server
+  $ say ptm; wait_for seen 4 'Measure  2'; sleep 0.2; kill2=$EPOCHREALTIME; stop_server
   $ wait_for seen 2 'Playback stopped: '; say s; end
   exit status 2
   $ grep -e 'Playback stopped: ' -e Saved stamped | cut -d ' ' -f 2-; grep tempo tiklora.txt

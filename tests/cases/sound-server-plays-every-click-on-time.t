@@ -1,7 +1,7 @@
-Through a real sound server: a private PulseAudio with a null sink at 44100
-Hz, 24-bit, mono, whose monitor is recorded while the program plays to
-ALSA's `pulse` device. The helpers are in tests/sound.sh; the reference
-click comes from a track the program writes.
+Through a real sound server: a private PulseAudio or PipeWire with a null
+sink at 44100 Hz, 24-bit, mono, whose monitor is recorded while the
+program plays to ALSA's `pulse` device. The helpers are in tests/sound.sh;
+the reference click comes from a track the program writes.
 
   $ . "$TESTDIR/sound.sh"; start_server; printf '1\n2\nm 1\nw\nx\n' | tikvane > /dev/null
   [2]
@@ -43,8 +43,9 @@ beats are heard.
   4
   4 clicks
 
-The server plays at most 384000 Hz: at 768000 Hz nothing plays at the
-wrong speed; the program says what the device offers and goes on.
+ALSA's pulse plugin plays at most 384000 Hz, on either server: at 768000
+Hz nothing plays at the wrong speed; the program says what the device
+offers and goes on.
 
   $ printf '768000\n2\no pulse\na\nx\n' | tikvane 2>&1 | grep -e unable -e Measure
   unable to set sample rate: pulse offers 384000 Hz, not 768000 Hz (plughw: and default devices convert)
