@@ -4,7 +4,8 @@
 // head of packed frames followed by silence: the audition and the tempo map
 // hand it the click as the head. The frames that reach the device are those
 // of a beat buffer built in full, but a beat is never held in memory: a
-// playback needs the caller's click plus one period, whatever the tempo.
+// playback needs the click, spread once over the device's channels, and one
+// period, whatever the tempo or length.
 #include "playback/playback.h"
 
 #include <alsa/asoundlib.h>
@@ -57,8 +58,8 @@ void end_beat(int32_t meter, Position* pos)
     }
 }
 
-// Fills one period of `frames` mono frames from the beat, continuing where
-// the last period stopped and counting every beat that ends inside it.
+// Fills one period of `frames` frames from the beat, continuing where the
+// last period stopped and counting every beat that ends inside it.
 void fill_period(int8_t* out, int64_t frames, int64_t bytesPerFrame, const Beat& beat,
                  int32_t meter, Position* pos)
 {
@@ -78,15 +79,18 @@ void fill_period(int8_t* out, int64_t frames, int64_t bytesPerFrame, const Beat&
     }
 }
 
-// Copies each of the `frames` mono samples at the start of `buffer` into
-// every one of `channels` channels of its frame, in place: from the last
-// frame back, so that no sample is overwritten before it is copied.
-void spread_channels(int8_t* buffer, int64_t frames, int64_t bytesPerSample, int64_t channels)
+// The beat's head as the device takes it: each mono sample copied into
+// every one of `channels` channels of its frame. Done once per playback, so
+// that every period is then filled by whole runs of frames.
+std::vector<int8_t> spread_channels(const Beat& beat, int64_t bytesPerSample, int64_t channels)
 {
-    for (int64_t f = frames - 1; f >= 0; f--)
-        for (int64_t c = channels - 1; c >= 0; c--)
-            std::memmove(buffer + (f * channels + c) * bytesPerSample, buffer + f * bytesPerSample,
-                         static_cast<size_t>(bytesPerSample));
+    std::vector<int8_t> head(static_cast<size_t>(beat.headFrames * channels * bytesPerSample));
+    for (int64_t f = 0; f < beat.headFrames; f++)
+        for (int64_t c = 0; c < channels; c++)
+            for (int64_t b = 0; b < bytesPerSample; b++)
+                head[static_cast<size_t>((f * channels + c) * bytesPerSample + b)] =
+                    beat.head[f * bytesPerSample + b];
+    return head;
 }
 
 // Whether a configuration call succeeded; if not, says "unable to WHAT:
@@ -176,9 +180,11 @@ bool PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t r
     Device dev;
     if (!open_device(device, rate, bits, &dev)) return false;
     const int64_t bytesPerSample = bytes_per_sample(bits);
+    const int64_t frameBytes = dev.channels * bytesPerSample;
     const int64_t periodFrames = static_cast<int64_t>(dev.periodFrames);
-    const int64_t periodBytes = periodFrames * dev.channels * bytesPerSample;
-    std::vector<int8_t> periodBuffer(static_cast<size_t>(periodBytes));
+    std::vector<int8_t> periodBuffer(static_cast<size_t>(periodFrames * frameBytes));
+    const std::vector<int8_t> head = spread_channels(beat, bytesPerSample, dev.channels);
+    const Beat played{head.data(), beat.headFrames, beat.beatFrames};
 
     print_measure(startMeasure);  // installing the parameters prepared the device
 
@@ -188,8 +194,7 @@ bool PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t r
         Position pos{0, 1, startMeasure};
         int64_t framesQueued = 0;
         do {
-            fill_period(periodBuffer.data(), periodFrames, bytesPerSample, beat, meter, &pos);
-            spread_channels(periodBuffer.data(), periodFrames, bytesPerSample, dev.channels);
+            fill_period(periodBuffer.data(), periodFrames, frameBytes, played, meter, &pos);
             // An underrun or a suspend costs this period and the beat goes
             // on; a short write is passed over. Ctrl-C ends the write early.
             const snd_pcm_sframes_t written =

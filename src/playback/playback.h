@@ -4,8 +4,8 @@
 // The commands call audition (`a`) and play_tempo_map (`ptm`). Their beat is
 // the click, cut at the beat's end or followed by silence; PLAY reads it
 // from the click while it fills each period, so a beat is never held in
-// memory and a playback needs one period buffer whatever its tempo or
-// length. Every playback opens the device, plays and closes it before it
+// memory and a playback needs the click and one period buffer whatever its
+// tempo or length. Every playback opens the device, plays and closes it before it
 // returns. The measure lines reach standard output as they are printed,
 // also into a pipe.
 //
