@@ -96,6 +96,6 @@ each ends the program.
   Playback stopped.
   
   Global settings:
-  $ for signal in INT TERM HUP; do printf '1\n2\no cap\nal 0\na\n' | (cat; sleep 3) |
-  >   timeout --preserve-status -s $signal 1 tikvane > /dev/null; echo -n "$? "; done
+  $ for signal in INT TERM HUP; do printf '1\n2\no cap\nal 0\na\n' | (cat; sleep 1) |
+  >   timeout --preserve-status -s $signal 0.5 tikvane > /dev/null; echo -n "$? "; done
   130 143 129  (no-eol)
