@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# cross-test.sh ARCH (armhf, as on a Raspberry Pi, or s390x, big-endian):
+# cross-test.sh ARCH (armhf or arm64, as on a Raspberry Pi, or s390x, big-endian):
 # cross-builds tikvane with Debian's cross compiler against ALSA installed
 # for ARCH through multiarch, and runs the cases that write files or drive
 # the dialogue on that build under qemu-user (a wrapper named tikvane execs
@@ -10,7 +10,7 @@ set -euo pipefail
 # The cases left out: they play through a sound device or server, or only
 # read the manual page.
 skip='playback-plays-the-beat-in-whole-periods|a-device-is-used-as-it-grants-or-refused-with-its-reason|sound-server-*|manual-page-covers-every-command'
-arch=${1:?usage: cross-test.sh armhf|s390x} top=$(cd "$(dirname "$0")/.." && pwd)
+arch=${1:?usage: cross-test.sh armhf|arm64|s390x} top=$(cd "$(dirname "$0")/.." && pwd)
 t=$(dpkg-architecture -a"$arch" -qDEB_HOST_MULTIARCH 2> /dev/null) cpu=$(dpkg-architecture -a"$arch" -qDEB_HOST_GNU_CPU 2> /dev/null)
 dpkg --print-foreign-architectures | grep -qx "$arch" || $([ "$(id -u)" = 0 ] || echo sudo) dpkg --add-architecture "$arch"
 "$top/scripts/need-packages.sh" cmake make python3 sox qemu-user "g++-${t//_/-}" "libasound2-dev:$arch" "libstdc++6:$arch"
