@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# cross-test.sh ARCH (armhf or arm64, as on a Raspberry Pi, or s390x, big-endian):
+# cross-test.sh ARCH, ARCH armhf or arm64 (a Raspberry Pi) or s390x (big-endian):
 # cross-builds tikvane with Debian's cross compiler against ALSA installed
 # for ARCH through multiarch, and runs the cases that write files or drive
 # the dialogue on that build under qemu-user (a wrapper named tikvane execs
@@ -11,19 +11,21 @@ set -euo pipefail
 # read the manual page.
 skip='playback-plays-the-beat-in-whole-periods|a-device-is-used-as-it-grants-or-refused-with-its-reason|sound-server-*|manual-page-covers-every-command'
 arch=${1:?usage: cross-test.sh armhf|arm64|s390x} top=$(cd "$(dirname "$0")/.." && pwd)
-t=$(dpkg-architecture -a"$arch" -qDEB_HOST_MULTIARCH 2> /dev/null) cpu=$(dpkg-architecture -a"$arch" -qDEB_HOST_GNU_CPU 2> /dev/null)
+"$top/scripts/need-packages.sh" dpkg-dev file cmake make python3 sox qemu-user
+# The triplet names the cross compiler and the library folder; its first
+# part is the processor, as qemu and CMake name it.
+t=$(dpkg-architecture -a"$arch" -qDEB_HOST_MULTIARCH 2> /dev/null) || { echo "No Debian architecture $arch"; exit 1; }; cpu=${t%%-*}
 dpkg --print-foreign-architectures | grep -qx "$arch" || $([ "$(id -u)" = 0 ] || echo sudo) dpkg --add-architecture "$arch"
-"$top/scripts/need-packages.sh" cmake make python3 sox qemu-user "g++-${t//_/-}" "libasound2-dev:$arch" "libstdc++6:$arch"
+"$top/scripts/need-packages.sh" "g++-${t//_/-}" "libasound2-dev:$arch" "libstdc++6:$arch"
 echo "== $arch: installed in ${SECONDS}s"; SECONDS=0
 # A case runs the program as nobody too, so the build's folder is open to all.
 work=$(mktemp -d); chmod 755 "$work"; trap 'rm -rf "$work"' EXIT
 cmake -S "$top" -B "$work/build" -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR="$cpu" \
   -DCMAKE_CXX_COMPILER="$t-g++" -DCMAKE_LIBRARY_ARCHITECTURE="$t" > /dev/null
-grep -q "^ALSA_LIBRARY:FILEPATH=/usr/lib/$t/" "$work/build/CMakeCache.txt" || { echo "FindALSA found no $arch library"; exit 1; }
-cmake --build "$work/build" -j"$(nproc)" > /dev/null
+grep -q "^ALSA_LIBRARY:FILEPATH=/usr/lib/$t/" "$work/build/CMakeCache.txt" && cmake --build "$work/build" -j"$(nproc)" > /dev/null ||
+  { echo "The $arch build failed, or FindALSA found another architecture's library"; exit 1; }
 printf '#!/bin/sh\nexec qemu-%s -L / %s "$@"\n' "$cpu" "$work/build/tikvane" > "$work/tikvane"; chmod +x "$work/tikvane"
-echo "== $arch: built in ${SECONDS}s: $(file -b "$work/build/tikvane" | cut -d, -f1-2)"; SECONDS=0
-passed=0 failed=0
+echo "== $arch: built in ${SECONDS}s: $(file -b "$work/build/tikvane" | cut -d, -f1-2)"; SECONDS=0 passed=0 failed=0
 for case in "$top"/tests/cases/*.t; do
   [[ $(basename "$case" .t) == @($skip) ]] && continue
   python3 "$top/tests/transcript.py" --bin "$work" --bin "$top/tests" "$case" && passed=$((passed + 1)) ||
