@@ -48,17 +48,15 @@ start_server() {
     fi
     wait_for eval "pactl list sinks short | grep -q 'tk.*1ch 44100Hz'" || { cat "$d/log"; return 1; }
 }
-stop_server() { kill $server; wait $server 2> /dev/null; }
+stop_server() { kill $server 2> /dev/null; wait $server 2> /dev/null; }
 
 # Records the sink's monitor into FILE, from a moment the sink renders afresh
-# (suspending it drops what it had rendered ahead); `began` is the time of
-# the recording's first sample, to some 50 ms.
+# (suspending it drops what it had rendered ahead).
 start_recording() {
     parec --device=tk.monitor --format=s24le --channels=1 --rate=44100 --raw --latency-msec=20 > "$1" &
     recorder=$!
     wait_for eval 'pactl list source-outputs short | grep -q .' && pactl suspend-sink tk 1 &&
         pactl suspend-sink tk 0
-    began=$EPOCHREALTIME
     wait_for test -s "$1"
 }
 stop_recording() { sleep 0.1; kill $recorder; wait $recorder 2> /dev/null; }

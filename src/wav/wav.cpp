@@ -160,7 +160,7 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
 void FIX_SIZE(const char* name)
 {
     FILE* f = std::fopen(name, "rb+");
-    if (!f) die(2, "The requested filename does not exist!\n");
+    if (!f) fail_file(name, errno);
     const int64_t t = find_tag(f, "data");
     if (t == -1) die(2, "Can't find data block in wave file!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);

@@ -37,8 +37,9 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
 
 // Finds the "data" tag at an even offset from 2 to 15000 and rewrites the
 // data size (bytes after the size field) and the RIFF chunk size (file
-// length - 8). A file that cannot be opened: "The requested filename does
-// not exist!", exit 2. No tag: "Can't find data block in wave file!", exit 2.
+// length - 8). A file that cannot be opened or written: "Could not write
+// NAME: <reason>", exit 2. No tag: "Can't find data block in wave file!",
+// exit 2.
 void FIX_SIZE(const char* name);
 
 // Appends to the existing file `name` beats at `tempo`: a whole click at

@@ -108,7 +108,7 @@ void put_silence(Output* out, int64_t samples)
 int64_t first_count_reaching(int64_t written, float beat)
 {
     int64_t hi = static_cast<int64_t>(std::ceil(static_cast<double>(beat)));
-    int64_t lo = written + 1;
+    int64_t lo = written;
     while (lo < hi) {  // float(n) never falls as n grows, so bisect
         const int64_t mid = lo + (hi - lo) / 2;
         if (static_cast<float>(mid) < beat)
