@@ -2,20 +2,21 @@ A write that fails part-way (here a file-size limit of about 1 MB, in a
 shell that ignores SIGXFSZ, so the write fails as on a full disk) is
 reported and ends the program with status 2, and leaves no file that lies:
 w and rtm keep the whole samples that reached the disk and a header that
-states them; + leaves the file byte for byte as it was.
+states them (`honest` says so); + leaves the file byte for byte as it
+was.
 
   $ limited() { (trap '' XFSZ; ulimit -f 1000; tikvane > out; echo "[$?] $(tail -n 1 out)"); }
   $ honest() { set -- $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1) $(soxi -s $1)
   >            [ $(($1 - 8)) = $2 ] && [ $(($1 - 44)) = $3 ] && [ $(($3 / 3)) = $4 ] && [ $(($3 % 3)) = 0 ] &&
-  >            echo "the header states the whole samples there"; }
+  >            echo honest; }
   $ printf '1\n2\nw\nx\n' | limited; honest click.wav; clicks.py click.wav 2205 | sed -n 2p
   [2] Could not write click.wav: File too large
-  the header states the whole samples there
+  honest
   apart: 22050 (15)
   $ printf 'tmap\t120\t4\t2\ntmap\t160\t3\t16\n' > tmap.txt
   $ printf '1\n2\nrtm\nx\n' | limited; honest click.wav; clicks.py click.wav 2205 | sed -n 2p
   [2] Could not write click.wav: File too large
-  the header states the whole samples there
+  honest
   apart: 16537 (4) 16538 (5) 22050 (8)
   $ printf '1\n2\nm 1\nw\nx\n' | tikvane > /dev/null; cp click.wav before.wav
   $ printf '1\n2\n+\nx\n' | limited; cmp click.wav before.wav && echo unchanged
@@ -39,16 +40,12 @@ the other two the program ends by the signal (a shell sees 143 and 129).
   >   rm -f click.wav; echo "$(stop $signal w 1000000) $(honest click.wav)"
   >   rm -f click.wav; echo "$(stop $signal rtm 1000000) $(honest click.wav)"
   >   cp before.wav click.wav; echo "$(stop $signal + 2000000) $(cmp click.wav before.wav && echo unchanged)"
-  > done
-  INT w: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 the header states the whole samples there
-  INT rtm: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 the header states the whole samples there
+  > done | awk 'NR <= 3 { print; next } { printf "%s%s", $0, NR % 3 ? ", " : "\n" }'
+  INT w: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest
+  INT rtm: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest
   INT +: [2] Writing stopped: click.wav is as it was before. Saved Settings tempo	120.00 unchanged
-  TERM w: [143]  the header states the whole samples there
-  TERM rtm: [143]  the header states the whole samples there
-  TERM +: [143]  unchanged
-  HUP w: [129]  the header states the whole samples there
-  HUP rtm: [129]  the header states the whole samples there
-  HUP +: [129]  unchanged
+  TERM w: [143]  honest, TERM rtm: [143]  honest, TERM +: [143]  unchanged
+  HUP w: [129]  honest, HUP rtm: [129]  honest, HUP +: [129]  unchanged
 
 An output file that cannot be made (in a folder that does not exist, or
 where a folder has its name) is reported with the system's reason; nothing

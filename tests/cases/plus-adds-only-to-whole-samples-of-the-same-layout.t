@@ -74,3 +74,11 @@ the file's length less 8.
   $ echo + | tikvane > /dev/null; wc -c < t.wav; od -An -tu4 -j104 -N4 t.wav
   132510
        132402
+
+A long session holds no file open: with at most 16 files open at once, 40
++ and 40 rtm after a w all run (shown: the tempo maps read, and the last
+line).
+
+  $ printf 'tmap\t240\t4\t1\n' > tmap.txt; (ulimit -n 16; { echo w; yes $'+\nrtm' | head -n 80; } | tikvane > out)
+  >   echo "$(grep -c Found out) $(tail -n 1 out)"
+  40 	Enter 'rtm' to read tempo map file and write click track file.

@@ -1,7 +1,8 @@
 rtm reads the tempo map and writes its sections one after the other, each
 starting its own beat grid with a click. The help screen's example: 48
 measures of 4 at 120 bpm, then 16 of 3 at 160. The last section's tempo
-and length stay: a w after it writes 18 s at 160 bpm.
+and length stay: a w after it writes 18 s at 160 bpm. (`sizes` shows a
+file's length, its RIFF size and its data size.)
 
   $ printf 'tmap\t120\t4\t48\ntmap\t160\t3\t16\n' > tmap.txt
   $ printf '1\n2\nrtm\nx\n' | tikvane
@@ -35,9 +36,8 @@ every section: here 1, 2, 4, 8 and 16 beats, then 4 x 8 borrowed from the
 next line, then none for the word near the end (63 beats).
 
   $ printf 'rate\t1000\nbits\t16\nHz\t1\n' > tiklora.txt
-  $ printf 'Song\n\n\t\ttmap\t60\t1\t1\r\nintro\ttmap\t60\t2\t1\tverse\n' > tmap.txt
-  $ printf '  tmap\t60\t99\t1\ntmap 60 99 1\nTMAP\t60\t99\t1\ntmap\t60x\t2\t2\n' >> tmap.txt
-  $ printf 'tmap\t0x3c\t2\t4\ntmap\t60\t-4294967288\t2b\ntmap\t60\t4\ntmap\t8\t1\t1\ntmap\t60\t64' >> tmap.txt
+  $ printf 'Song\n\n\t\ttmap\t60\t1\t1\r\nintro\ttmap\t60\t2\t1\tverse\n  tmap\t60\t99\t1\ntmap 60 99 1\n' > tmap.txt
+  $ printf 'TMAP\t60\t99\t1\ntmap\t60x\t2\t2\ntmap\t0x3c\t2\t4\ntmap\t60\t-4294967288\t2b\ntmap\t60\t4\ntmap\t8\t1\t1\ntmap\t60\t64' >> tmap.txt
   $ printf 'rtm\nx\n' | tikvane | grep Found; sizes click.wav
   Found 7 map entries.
   126044 126036 126000
@@ -65,12 +65,12 @@ was (here the tempo 90, saved by s). A map of exactly 1 MiB is read.
   Saved Settings
   tiklora.txt
   tempo	90.00
-  $ mkdir tmap.txt; printf 'ptm\nx\n' | tikvane | grep Could
+  $ mkdir tmap.txt; printf 'ptm\nx\n' | tikvane | grep Could; rmdir tmap.txt
   Could not read the tempo map 'tmap.txt': Is a directory
-  $ rmdir tmap.txt; head -c 1048577 /dev/zero > tmap.txt; printf 'rtm\nx\n' | tikvane | grep Could
-  Could not read the tempo map 'tmap.txt': File too large
-  $ { printf 'tmap\t1\t0\t0\n'; head -c 1048565 /dev/zero; } > tmap.txt; printf 'rtm\nx\n' | tikvane | grep Found
+  $ for size in 1048576 1048577; do { printf 'tmap\t1\t0\t0\n'; head -c $((size - 11)) /dev/zero; } > tmap.txt
+  >   printf 'rtm\nx\n' | tikvane | grep -e Could -e Found; done
   Found 1 map entries.
+  Could not read the tempo map 'tmap.txt': File too large
   $ printf 'tmap 120 4 48\n' > tmap.txt; printf 't 80\nrtm\nptm\ns\nx\n' | tikvane | grep Could; grep tempo tiklora.txt
   tmap.txt: Could not find tempo entries in map file.
   tmap.txt: Could not find tempo entries in map file.

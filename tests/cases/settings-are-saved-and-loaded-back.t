@@ -1,26 +1,14 @@
-s saves the ten settings in tiklora.txt: the defaults make 111 bytes. When
-the file is there it is loaded and shown; fields it does not name keep
-their defaults, and floats keep the decimals they were saved with.
+s saves the ten settings in tiklora.txt (shown with | for each newline):
+the defaults make 111 bytes. When the file is there it is loaded and
+shown; fields it does not name keep their defaults, and floats keep the
+decimals they were saved with. Each value command asks for its value.
 
-  $ printf '1\n2\ns\nx\n' | tikvane | tail -n 23
+  $ printf '1\n2\ns\nx\n' | tikvane | grep Saved; tr '\n' '|' < tiklora.txt
   Saved Settings
-  
-  {menu}
-  $ cat tiklora.txt; wc -c < tiklora.txt
-  rate	44100
-  device	default
-  bits	24
-  tempo	120.00
-  Hz	60.00
-  atime	10.0
-  meter	4
-  meas	48
-  save	click.wav
-  map	tmap.txt
-  111
-  $ printf 't 97.333\nal 2.34\nb 3\nm 7\nn out.wav\no cap\nf 80.5\ns\nx\n' | tikvane > /dev/null
-  [2]
-  $ printf 'bits\t16\n' >> tiklora.txt; echo x | tikvane
+  rate	44100|device	default|bits	24|tempo	120.00|Hz	60.00|atime	10.0|meter	4|meas	48|save	click.wav|map	tmap.txt| (no-eol)
+  $ printf 't 97.333\nal 2.34\nb 3\nm 7\nn out.wav\no cap\nf 80.5\ns\nx\n' | tikvane | grep -x 'Enter.*' | tr '\n' '|'
+  >   printf 'bits\t16\n' >> tiklora.txt; echo; echo x | tikvane
+  Enter tempo in beats per minute|Enter audition length in seconds|Enter beats per measure|Enter number of measures|Enter new output file name.|Enter new playback device name.|Enter lowest frequency of click in Hz|
   {loaded bits=16 device=cap meter=3 meas=7 atime=2.3 Hz=80.50 save=out.wav}
   {menu tempo=97.3 Hz=80.5 meter=3 atime=2.3 device=cap meas=7 save=out.wav}
   [2]
