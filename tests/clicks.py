@@ -14,16 +14,13 @@ signal.signal(signal.SIGPIPE, signal.SIG_DFL)  # a reader that stops early is no
 wav = open(sys.argv[1], 'rb').read()
 width = int.from_bytes(wav[34:36], 'little') // 8
 click = wav[44:44 + int(sys.argv[2]) * width]
-where = open(sys.argv[3], 'rb').read() if len(sys.argv) > 3 else wav[44:]
+where = open(sys.argv[3], 'rb').read() if sys.argv[3:] else wav[44:]
 at, loud, start = [], 0, 0
 while (hit := where.find(click, start)) >= 0:
-    loud += hit - start - where.count(0, start, hit)
     at.append(hit // width)
-    start = hit + len(click)
+    loud, start = loud + hit - start - where.count(0, start, hit), hit + len(click)
 loud += len(where) - start - where.count(0, start)
-first = at[0] if len(sys.argv) > 3 and at else 0
-gaps = Counter(b - a for a, b in zip(at, at[1:]))
-print('%d clicks at %s%s' % (len(at), ' '.join(str(a - first) for a in at[:4]),
-                             ' ...' if len(at) > 4 else ''))
-print('apart:' + ''.join(' %d (%d)' % g for g in sorted(gaps.items())))
+first = at[0] if sys.argv[3:] and at else 0
+print('%d clicks at %s%s' % (len(at), ' '.join(str(a - first) for a in at[:4]), ' ...' * (len(at) > 4)))
+print('apart:' + ''.join(' %d (%d)' % g for g in sorted(Counter(b - a for a, b in zip(at, at[1:])).items())))
 print('other bytes not silent: %d' % loud)

@@ -4,10 +4,7 @@
 # the time it came. The case runner ends every process started here.
 
 # Runs the command until it succeeds, for 10 s at most; says what it waited for if not.
-wait_for() {
-    for _ in $(seq 1000); do "$@" > /dev/null 2>&1 && return 0; sleep 0.01; done
-    echo "waited in vain for: $*"; return 1
-}
+wait_for() { for _ in $(seq 1000); do "$@" > /dev/null 2>&1 && return 0; sleep 0.01; done; echo "waited in vain for: $*"; return 1; }
 
 # The server: PulseAudio, or PipeWire with pipewire-pulse and WirePlumber,
 # as TIKVANE_SOUND_SERVER says (pulseaudio or pipewire; unset, the one
@@ -18,79 +15,55 @@ wait_for() {
 # nothing is resampled. norewinds keeps PulseAudio's sink from rewinding
 # into what it has rendered, where a new stream's first frames would be
 # lost to the recorder. A server that does not start shows its log.
-kind=${TIKVANE_SOUND_SERVER:-pulseaudio}
-command -v pipewire-pulse wireplumber > /dev/null && kind=${TIKVANE_SOUND_SERVER:-pipewire}
+kind=${TIKVANE_SOUND_SERVER:-$(command -v pipewire-pulse wireplumber > /dev/null && echo pipewire || echo pulseaudio)}
 start_server() {
     local d=$HOME/sound c=$HOME/sound/config
-    mkdir -p -m 700 "$d/run/pulse" "$c/pipewire/pipewire.conf.d" "$c/wireplumber/main.lua.d" \
-        "$c/wireplumber/bluetooth.lua.d"
-    export XDG_RUNTIME_DIR=$d/run XDG_CONFIG_HOME=$c XDG_STATE_HOME=$d XDG_DATA_HOME=$d \
-           DBUS_SESSION_BUS_ADDRESS=unix:path=$d/no-bus DBUS_SYSTEM_BUS_ADDRESS=unix:path=$d/no-bus \
-           PULSE_SERVER=unix:$d/run/pulse/native PULSE_CLIENTCONFIG=$d/client.conf
+    mkdir -p -m 700 "$d/run/pulse" "$c"/pipewire/pipewire.conf.d "$c"/wireplumber/{main,bluetooth}.lua.d
+    export XDG_RUNTIME_DIR=$d/run XDG_CONFIG_HOME=$c XDG_STATE_HOME=$d XDG_DATA_HOME=$d PULSE_CLIENTCONFIG=$d/client.conf \
+           DBUS_SESSION_BUS_ADDRESS=unix:path=$d/no-bus DBUS_SYSTEM_BUS_ADDRESS=unix:path=$d/no-bus PULSE_SERVER=unix:$d/run/pulse/native
     echo 'autospawn = no' > "$PULSE_CLIENTCONFIG"
     local sink="sink_name=tk rate=44100 format=s24le channels=1"
     if [ "$kind" = pipewire ]; then
-        echo 'context.properties = { default.clock.rate = 44100 default.clock.allowed-rates = [ 44100 ] }' \
-            > "$c/pipewire/pipewire.conf.d/tk.conf"
-        printf '%s_monitor.enabled = false\n' alsa v4l2 libcamera > "$c/wireplumber/main.lua.d/51-tk.lua"
-        echo 'default_access.properties["enable-flatpak-portal"] = false' >> "$c/wireplumber/main.lua.d/51-tk.lua"
+        echo 'context.properties = { default.clock.rate = 44100 default.clock.allowed-rates = [ 44100 ] }' > "$c/pipewire/pipewire.conf.d/tk.conf"
+        { printf '%s_monitor.enabled = false\n' alsa v4l2 libcamera
+          echo 'default_access.properties["enable-flatpak-portal"] = false'; } > "$c/wireplumber/main.lua.d/51-tk.lua"
         echo 'bluez_monitor.enabled = false' > "$c/wireplumber/bluetooth.lua.d/51-tk.lua"
         pipewire > "$d/log" 2>&1 & server=$!
         wait_for test -S "$d/run/pipewire-0" || { cat "$d/log"; return 1; }
-        wireplumber >> "$d/log" 2>&1 & server="$server $!"
-        pipewire-pulse >> "$d/log" 2>&1 & server="$server $!"
+        { wireplumber & pipewire-pulse & } >> "$d/log" 2>&1; server="$server $(jobs -p | tail -n 2)"
         wait_for pactl load-module module-null-sink $sink
     else
         pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target="file:$d/log" \
             -L "module-native-protocol-unix socket=$d/run/pulse/native auth-anonymous=1" \
-            -L "module-null-sink $sink norewinds=1" < /dev/null > /dev/null 2>&1 &
-        server=$!
+            -L "module-null-sink $sink norewinds=1" < /dev/null > /dev/null 2>&1 & server=$!
     fi
     wait_for eval "pactl list sinks short | grep -q 'tk.*1ch 44100Hz'" || { cat "$d/log"; return 1; }
 }
 stop_server() { kill $server 2> /dev/null; wait $server 2> /dev/null; }
 
 # Records the sink's monitor into FILE, from a moment the sink renders afresh
-# (suspending it drops what it had rendered ahead).
+# (suspending it drops what it had rendered ahead), with room enough that
+# the recorder never misses a frame; stopping waits for the last ones.
 start_recording() {
-    parec --device=tk.monitor --format=s24le --channels=1 --rate=44100 --raw --latency-msec=20 > "$1" &
-    recorder=$!
-    wait_for eval 'pactl list source-outputs short | grep -q .' && pactl suspend-sink tk 1 &&
-        pactl suspend-sink tk 0
+    parec --device=tk.monitor --format=s24le --channels=1 --rate=44100 --raw --latency-msec=200 > "$1" & recorder=$!
+    wait_for eval 'pactl list source-outputs short | grep -q .' && pactl suspend-sink tk 1 && pactl suspend-sink tk 0
     wait_for test -s "$1"
 }
-stop_recording() { sleep 0.1; kill $recorder; wait $recorder 2> /dev/null; }
-
-# Copies standard input to standard output, each line behind the time it came.
-stamp() { while IFS= read -r line; do printf '%s %s\n' "$EPOCHREALTIME" "$line"; done; }
+stop_recording() { sleep 0.5; kill $recorder; wait $recorder 2> /dev/null; }
 
 # Starts the program on the FIFO `commands` (written through fd 7), its
-# output and errors stamped into `stamped`; `say` sends it a line, `seen N
+# output and errors in `stamped`, each line behind the time it came; `say` sends it a line, `seen N
 # TEXT` tells whether TEXT has come N times, `after T TEXT` prints how long
-# after the time T the first line with TEXT came, and `end` sends x and
-# prints the program's exit status.
+# after the time T the first line with TEXT came (from T 0, the time it
+# came), `between LO HI S` whether S seconds lie between LO and HI, and
+# `end` sends x and prints the program's exit status.
 begin() {
     rm -f commands lines stamped; mkfifo commands lines
-    stamp < lines > stamped &
-    env --default-signal=INT tikvane < commands > lines 2>&1 &
-    program=$!
-    exec 7> commands
+    while IFS= read -r line; do printf '%s %s\n' "$EPOCHREALTIME" "$line"; done < lines > stamped &
+    env --default-signal=INT tikvane < commands > lines 2>&1 & program=$!; exec 7> commands
 }
 say() { printf "$1\n" >&7; }
 seen() { [ "$(grep -c -- "$2" stamped)" -ge "$1" ]; }
 after() { awk -v t="$1" -v text="$2" '$1 > t && index($0, text) { printf "%.3f\n", $1 - t; exit }' stamped; }
+between() { awk -v lo="$1" -v hi="$2" -v s="$3" 'BEGIN { print (s != "" && s > lo && s < hi ? "between " lo " and " hi " s" : "after " s " s") }'; }
 end() { say x; exec 7>&-; wait $program; echo "exit status $?"; }
-within() { awk -v s="$2" -v limit="$1" 'BEGIN { print (s != "" && s < limit ? "within " limit " s" : "after " s " s") }'; }
-
-# From the stamped dialogue of an audition of FRAMES frames at 44100 Hz, one
-# beat a measure: whether the measure lines came while it played, and
-# whether it lasted, from its first measure line to the menu after it, as
-# long as its sound, within 5 %.
-timing() {
-    local start=$(after 0 'Measure  1')
-    awk -v a="$(after $start 'Measure  2')" -v b="$(after $start 'Global settings:')" -v s="$1" '
-    BEGIN { s /= 44100
-        print (a > 0.4 && a < 0.6 ? "the measure lines came as it played" : "measure lines " a " s apart")
-        print (b > 0.95 * s && b < 1.05 * s ? "it lasted as long as its sound, within 5 %" \
-               : "it lasted " b " s for " s " s of sound") }'
-}

@@ -11,17 +11,15 @@
 # DIRs first on PATH and TESTDIR naming the folder of this runner.
 #
 # An expected line "{name key=value ...}" stands for the text texts/name, whose
-# fields "{key=default}" are filled in. A printed line that holds a character
-# other than a printable one or a TAB is shown escaped, followed by " (esc)";
-# a last line without its newline ends in " (no-eol)".
+# fields "{key=default}" are filled in. A last line printed without its
+# newline is shown followed by " (no-eol)".
 #
 # A case that runs past DEADLINE seconds or prints more than LIMIT bytes fails.
 # However the case ends, every process it started is killed with it.
-import difflib, os, re, signal, subprocess, sys, tempfile, threading
+import difflib, os, re, subprocess, sys, tempfile, threading
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SALT = '@@tikvane-case@@'
-LIMIT, DEADLINE = 64 << 20, 25
+SALT, LIMIT, DEADLINE = '@@tikvane-case@@', 64 << 20, 25
 
 
 def parse(path):
@@ -42,31 +40,21 @@ def expand(line):
         return [line]
     values = dict(kv.split('=', 1) for kv in m.group(2).split())
     text = open(os.path.join(HERE, 'texts', m.group(1)), encoding='utf-8').read()
-    unknown = ['{no field %s}' % k for k in set(values) - set(re.findall(r'\{(\w+)=', text))]
-    text = re.sub(r'\{(\w+)=([^}]*)\}', lambda f: values.get(f.group(1), f.group(2)), text)
-    return text.rstrip('\n').split('\n') + unknown
-
-
-def shown(output):
-    lines = [l if all(c == '\t' or ' ' <= c <= '~' for c in l)
-             else repr(l.encode('latin-1'))[2:-1] + ' (esc)' for l in output.split('\n')]
-    last = lines.pop()
-    return lines + ([last + ' (no-eol)'] if last else [])
+    return re.sub(r'\{(\w+)=([^}]*)\}', lambda f: values.get(f.group(1), f.group(2)),
+                  text).rstrip('\n').split('\n')
 
 
 def run(script, work, dirs):
     # This interpreter's folder comes next, so that the helpers start it
-    # rather than a version manager's slow shim.
-    path = dirs + [os.path.dirname(sys.executable), os.environ.get('PATH', '/usr/bin:/bin')]
-    # Nothing of the user's session reaches a case: no sound server, bus or display.
+    # rather than a version manager's slow shim. Nothing of the user's
+    # session reaches a case: no sound server, bus or display.
     env = {k: v for k, v in os.environ.items()
            if not k.startswith(('XDG_', 'DBUS_', 'PULSE_', 'PIPEWIRE_', 'DISPLAY', 'WAYLAND_'))}
-    env.update(HOME=work, TESTDIR=HERE, LC_ALL='C', PATH=os.pathsep.join(path))
+    env.update(HOME=work, TESTDIR=HERE, LC_ALL='C', PATH=os.pathsep.join(
+        dirs + [os.path.dirname(sys.executable), os.environ.get('PATH', '/usr/bin:/bin')]))
     shell = subprocess.Popen(['bash', '-c', script], cwd=work, env=env, start_new_session=True,
-                             stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                             stderr=subprocess.STDOUT)
-    kill = lambda *_: subprocess.run(['kill', '-KILL', '--', '-%d' % shell.pid], stderr=-3)
-    signal.signal(signal.SIGTERM, lambda *_: (kill(), sys.exit(143)))
+                             stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    kill = lambda: subprocess.run(['kill', '-KILL', '--', '-%d' % shell.pid], stderr=-3)
     timer = threading.Timer(DEADLINE, kill)
     timer.start()
     printed = shell.stdout.read(LIMIT + 1)
@@ -76,24 +64,22 @@ def run(script, work, dirs):
     return printed.decode('latin-1')
 
 
-def main(args, dirs=[]):
-    while args[0] == '--bin':
-        dirs, args = dirs + [os.path.abspath(args[1])], args[2:]
+def main(args, dirs=[], failed=False):
+    while args[0] == '--bin': dirs, args = dirs + [os.path.abspath(args[1])], args[2:]
     steps = parse(args[0])
     script = ''.join('%s\n__s=$?; printf "\\n%s %%d\\n" $__s\n' % (cmd, SALT) for cmd, _ in steps)
     with tempfile.TemporaryDirectory(prefix='tikvane-case-') as work:
         pieces = run(script, work, dirs).split('\n' + SALT + ' ')
     for i, (cmd, want) in enumerate(steps):
         if i + 1 >= len(pieces):
-            sys.exit('cut short (%d s, %d bytes at most) before "%s":\n%s'
-                     % (DEADLINE, LIMIT, cmd, pieces[-1][-3000:]))
+            sys.exit('cut short (%d s, %d bytes at most) before "%s":\n%s' % (DEADLINE, LIMIT, cmd, pieces[-1][-3000:]))
         status = int(pieces[i + 1].split('\n', 1)[0])
-        output = pieces[i] if i == 0 else pieces[i].split('\n', 1)[1]
-        actual = shown(output) + (['[%d]' % status] if status else [])
+        lines = (pieces[i] if i == 0 else pieces[i].split('\n', 1)[1]).split('\n')
+        actual = lines[:-1] + ([lines[-1] + ' (no-eol)'] if lines[-1] else []) + (['[%d]' % status] if status else [])
         if actual != want:
             print('$ ' + cmd + '\n' + '\n'.join(difflib.unified_diff(want, actual, lineterm='')))
-            args = None
-    return args is None
+            failed = True
+    return failed
 
 
 if __name__ == '__main__':

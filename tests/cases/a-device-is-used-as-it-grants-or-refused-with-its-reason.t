@@ -1,25 +1,22 @@
 The program asks the device for mono, and honours what it grants. A
 stereo-only device (alsa-lib's multi plugin binding two channels, over a
 file capture) gets the click on both channels, sample for sample what the
-mono device `cap` gets, at both depths, for a and for ptm.
+mono device `cap` gets, at both depths, for a and for ptm (shown: the
+measure lines of each device, the bytes each captured, and whether each
+channel of the stereo capture is the mono one).
 
   $ cat > .asoundrc <<'END'
   > pcm.cap { type file; slave.pcm "null"; file "|cat >> mono.raw"; format "raw" }
   > pcm.capst { type file; slave.pcm "null"; file "|cat >> stereo.raw"; format "raw" }
-  > pcm.stereo { type multi; slaves.a { pcm "capst"; channels 2 }
-  >              bindings.0 { slave a; channel 0 } bindings.1 { slave a; channel 1 } }
-  > pcm.ac3 { type a52; slavepcm "null"; rate 48000; channels 2 }
-  > pcm.mulaw { type mulaw; slave { pcm "null"; format S16_LE } }
+  > pcm.stereo { type multi; slaves.a { pcm "capst"; channels 2 } bindings.0 { slave a; channel 0 } bindings.1 { slave a; channel 1 } }
+  > pcm.ac3 { type a52; slavepcm "null"; rate 48000; channels 2 } pcm.mulaw { type mulaw; slave { pcm "null"; format S16_LE } }
   > END
-  $ printf 'tmap\t150\t3\t2\ntmap\t100\t2\t2\n' > tmap.txt
-  $ for depth in 1 2; do for device in cap stereo; do printf "1\n$depth\no $device\nal 1.3\nt 200\nb 3\na\nptm\nx\n" |
-  >   tikvane | grep -c Measure; done | paste -sd ' '; bits=$((8 + 8 * depth)); echo $bits bits: $(wc -c < mono.raw) and \
-  >   $(wc -c < stereo.raw) bytes; for channel in 1 2; do sox -t raw -r 44100 -e signed -b $bits -c 2 stereo.raw \
-  >   -t raw - remix $channel | cmp - mono.raw; done; rm mono.raw stereo.raw; done
-  6 6
-  16 bits: 534528 and 1069056 bytes
-  6 6
-  24 bits: 801792 and 1603584 bytes
+  $ printf 'tmap\t150\t3\t2\ntmap\t100\t2\t2\n' > tmap.txt; for depth in 1 2; do bits=$((8 + 8 * depth))
+  >   echo $bits bits: $(for device in cap stereo; do printf "1\n$depth\no $device\nal 1.3\nt 200\nb 3\na\nptm\nx\n" | tikvane | grep -c Measure; done) \
+  >   $(wc -c < mono.raw) $(wc -c < stereo.raw) $(for channel in 1 2; do sox -t raw -r 44100 -e signed -b $bits -c 2 stereo.raw -t raw - remix $channel | cmp - mono.raw && echo same; done)
+  >   rm mono.raw stereo.raw; done
+  16 bits: 6 6 534528 1069056 same same
+  24 bits: 6 6 801792 1603584 same same
 
 A device that cannot be opened, or that refuses the access, the sample
 format or the parameters, is reported on standard error with its name and

@@ -17,25 +17,19 @@ The file is read as words: a known key takes the rest of its line as its
 value. `show` prints the loaded values and the tempo of the menu.
 
   $ show() { echo x | tikvane | sed -n -e '/^\(rate\|meter\|Hz\): /s/[a-zA-Z]*: //gp' -e 's/.*adjust tempo (\(.*\) bpm).*/\1/p' | paste -sd '|' -; }
-  $ : > tiklora.txt; show
+
+An empty file gives the defaults. A blank serves as the separator and a
+second one begins a text value; a key alone on its line takes the whole
+next line; a value equal to a key name is a value; a key inside free text
+is read too; keys in another case are passed over; the last of two lines
+with one key wins; a key with nothing after it leaves its field.
+
+  $ for text in '' 'tempo 90\nsave out.wav\nmeter\t\t7\nmap\t my map.txt\n' 'device\nbits\t16\nsave\tmap\nmap\ttmap2.txt\n' \
+  >   'the sample rate 32000 is fine\nRate\t8000\nhz\t1\ntempo\t1\ntempo\t2\nmeas'; do printf "$text" > tiklora.txt; show; done
   44100	24	default|4	48	10.0|60.00	click.wav	tmap.txt|120.0
-
-A blank serves as the separator and a second one begins a text value;
-carriage returns stay on text values; a key alone on its line takes the
-whole next line; a value equal to a key name is a value; a key inside free
-text is read too; keys in another case are passed over; the last of two
-lines with one key wins; a key with nothing after it leaves its field.
-
-  $ printf 'tempo 90\nsave out.wav\nmeter\t\t7\nmap\t my map.txt\n' > tiklora.txt; show
   44100	24	default|7	48	10.0|60.00	out.wav	 my map.txt|90.0
-  $ printf 'rate\t48000\r\ndevice\thw:1\r\nHz\t80.5\r\n' > tiklora.txt; show
-  48000\t24\thw:1\r|4\t48\t10.0|80.50\tclick.wav\ttmap.txt|120.0 (esc)
-  $ printf 'device\nbits\t16\nsave\tmap\nmap\ttmap2.txt\n' > tiklora.txt; show
   44100	24	bits	16|4	48	10.0|60.00	map	tmap2.txt|120.0
-  $ printf 'the sample rate 32000 is fine\nRate\t8000\nhz\t1\ntempo\t1\ntempo\t2\nmeas' > tiklora.txt; show
   32000	24	default|4	48	10.0|60.00	click.wav	tmap.txt|2.0
-  $ printf 'a rate\nmeter\t3\nmeas\n\n' > tiklora.txt; show
-  0	24	default|4	48	10.0|60.00	click.wav	tmap.txt|120.0
 
 Text values are cut at their fields (15, 63 and 127 characters); a depth
 other than 16 is 24; a rate above 768000 Hz (here -1, read as 4294967295)
@@ -44,8 +38,7 @@ before the 3 of the meter's line.
 
   $ printf 'device\t%040d\nsave\t%0100d\nmap\t%0300d\nbits\t20\nrate\t-1\n' 0 0 0 > tiklora.txt; show
   44100	24	000000000000000|4	48	10.0|60.00	000000000000000000000000000000000000000000000000000000000000000	0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000|120.0
-  $ { printf 'tempo\t80\n'; head -c 1048561 /dev/zero | tr '\0' ' '; printf 'meter\t3\nmeas\t5\n'; } > tiklora.txt
-  $ show
+  $ { printf 'tempo\t80\n'; head -c 1048561 /dev/zero | tr '\0' ' '; printf 'meter\t3\nmeas\t5\n'; } > tiklora.txt; show
   44100	24	default|4	48	10.0|60.00	click.wav	tmap.txt|80.0
 
 A rate of 0 gives an empty click, and no hang.
@@ -57,7 +50,7 @@ When tiklora.txt cannot be written the program says why, does not claim to
 have saved, and goes on. (A folder of that name reads as empty settings.)
 
   $ rm tiklora.txt; mkdir tiklora.txt; printf 's\nx\n' | tikvane | grep -e Could -e Saved -e Loaded
+  >   rmdir tiklora.txt; ln -s /dev/full tiklora.txt; printf 's\nx\n' | tikvane | grep -e Could -e Saved
   Settings Loaded
   Could not save settings to 'tiklora.txt': Is a directory
-  $ rmdir tiklora.txt; ln -s /dev/full tiklora.txt; printf 's\nx\n' | tikvane | grep -e Could -e Saved
   Could not save settings to 'tiklora.txt': No space left on device

@@ -18,8 +18,8 @@ half a second; the second section is never played.
   Playback stopped.
   Playing section  1 
   Playback stopped.
-  $ echo $(within 0.5 $(after $int1 "Enter 'rtm'")), $(within 0.5 $(after $int2 "Enter 'rtm'"))
-  within 0.5 s, within 0.5 s
+  $ echo $(between 0 0.5 $(after $int1 "Enter 'rtm'")), $(between 0 0.5 $(after $int2 "Enter 'rtm'"))
+  between 0 and 0.5 s, between 0 and 0.5 s
 
 When the server goes away during an audition, or during the first section
 of a map, the playback stops at once with a line naming the device and the
@@ -35,7 +35,7 @@ and the menu comes back with every setting as it was (s saves them).
   Playback stopped: pulse: Input/output error
   Playback stopped: pulse: Input/output error
   Saved Settings
-  $ grep tempo tiklora.txt; echo $(within 0.5 $(after $kill1 'Playback stopped: ')), $(within 0.5 $(after $kill2 'Playback stopped: '))
+  $ grep tempo tiklora.txt; echo $(between 0 0.5 $(after $kill1 'Playback stopped: ')), $(between 0 0.5 $(after $kill2 'Playback stopped: '))
   tempo	1200.00
-  within 0.5 s, within 0.5 s
+  between 0 and 0.5 s, between 0 and 0.5 s
   $ awk '/Playback stopped: / { stopped = 1 } /Enter .a./ { stopped = 0 } stopped && /Measure/' stamped
