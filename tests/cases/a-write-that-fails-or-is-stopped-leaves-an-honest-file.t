@@ -20,22 +20,24 @@ was.
 Ctrl-C (SIGINT), a kill (SIGTERM) or a closed terminal (SIGHUP) during a
 long w, + or rtm stops it the same way. After Ctrl-C the program says so,
 the menu comes back with every setting as it was and s saves them; after
-the other two the program ends by the signal (a shell sees 143 and 129).
+the other two the program ends by the signal (a shell sees 143 and 129),
+what it printed before the signal, such as rtm's count of map entries,
+delivered.
 
   $ printf 'tmap\t100\t4\t1\ntmap\t160\t3\t3000\n' > tmap.txt
   $ stop() { printf "1\n2\nm 3000\n$2\ns\nx\n" | env --default-signal=INT tikvane > out & pid=$!
   >          until [ "$(wc -c < click.wav)" -gt $3 ]; do sleep 0.001; done 2> /dev/null; kill -$1 $pid; wait $pid 2> /dev/null
-  >          echo "$1 $2: [$?] $(grep -h -e stopped -e Saved -e ^tempo out tiklora.txt 2> /dev/null | paste -sd ' ')"; rm -f tiklora.txt; }
+  >          echo "$1 $2: [$?] $(grep -h -e Found -e stopped -e Saved -e ^tempo out tiklora.txt 2> /dev/null | paste -sd ' ')"; rm -f tiklora.txt; }
   $ for signal in INT TERM HUP; do
   >   rm -f click.wav; echo "$(stop $signal w 1000000) $(honest click.wav)"
   >   rm -f click.wav; echo "$(stop $signal rtm 1000000) $(honest click.wav)"
   >   cp before.wav click.wav; echo "$(stop $signal + 2000000) $(cmp click.wav before.wav && echo unchanged)"
   > done | awk 'NR <= 3 { print; next } { printf "%s%s", $0, NR % 3 ? ", " : "\n" }'
   INT w: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest
-  INT rtm: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest
+  INT rtm: [2] Found 2 map entries. Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest
   INT +: [2] Writing stopped: click.wav is as it was before. Saved Settings tempo	120.00 unchanged
-  TERM w: [143]  honest, TERM rtm: [143]  honest, TERM +: [143]  unchanged
-  HUP w: [129]  honest, HUP rtm: [129]  honest, HUP +: [129]  unchanged
+  TERM w: [143]  honest, TERM rtm: [143] Found 2 map entries. honest, TERM +: [143]  unchanged
+  HUP w: [129]  honest, HUP rtm: [129] Found 2 map entries. honest, HUP +: [129]  unchanged
 
 An output file that cannot be made (in a folder that does not exist, or
 where a folder has its name) is reported with the system's reason; nothing
