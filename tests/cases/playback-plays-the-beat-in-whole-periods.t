@@ -40,7 +40,8 @@ seconds, frames, measure lines).
 Sections with no beats or no measures, or negative ones, play nothing and
 the next follows; a section whose tempo gives less than a sample per beat
 is skipped with a word (60 x rate, a beat of one sample, is the fastest
-that plays), and so is such an audition, without opening the device.
+that plays), and so is an audition at such a tempo or at 0 bpm, without
+opening the device.
 
   $ rm tiklora.txt; printf 'tmap\t120\t0\t48\ntmap\t120\t4\t0\ntmap\t120\t-4\t-48\ntmap\t0\t4\t4\ntmap\t-60\t4\t4\ntmap\t2646001\t1\t1\ntmap\t2646000\t1\t1\ntmap\t160\t3\t1\n' > tmap.txt
   >   play '1\n2' ptm 'ref.wav 2205'; grep -c -e 'Playing section' -e 'Measure  1$' out; grep skipped out
@@ -49,8 +50,8 @@ that plays), and so is such an audition, without opening the device.
   Section 4 skipped: a tempo of 0 bpm cannot be played at 44100 Hz.
   Section 5 skipped: a tempo of -60 bpm cannot be played at 44100 Hz.
   Section 6 skipped: a tempo of 2.646e+06 bpm cannot be played at 44100 Hz.
-  $ rm capture.raw; for t in nan 2646001; do printf "1\n2\no cap\nt $t\na\nx\n" | tikvane | grep cannot; done; ls capture.raw
-  A tempo of nan bpm cannot be played at 44100 Hz.
+  $ rm capture.raw; for t in 0 2646001; do printf "1\n2\no cap\nt $t\na\nx\n" | tikvane | grep cannot; done; ls capture.raw
+  A tempo of 0 bpm cannot be played at 44100 Hz.
   A tempo of 2.646e+06 bpm cannot be played at 44100 Hz.
   ls: cannot access 'capture.raw': No such file or directory
   [2]
