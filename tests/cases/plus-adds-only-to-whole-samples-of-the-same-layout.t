@@ -13,9 +13,8 @@ Hz, B bits, stating D data bytes.
 No file at all: nothing is made, and the settings stay (a t 90 before is
 saved by the s after).
 
-  $ printf 't 90\n+\ns\nx\n' | tikvane | grep -e exist -e Saved; echo $(ls) $(grep tempo tiklora.txt)
+  $ printf 't 90\n+\ns\nx\n' | tikvane | grep exist; echo $(ls) $(grep tempo tiklora.txt)
   t.wav: The requested filename does not exist!
-  Saved Settings
   tiklora.txt tempo 90.00
 
 A file without a "data" tag at an even offset from 2 to 15000, or whose
@@ -51,13 +50,14 @@ it would land off the sample grid and sound as noise.
   Can't add to t.wav: its 7 data bytes end in a partial sample. untouched
   Can't add to t.wav: its header states 9 data bytes, but it holds 6. untouched
 
-Where the tag is, the size goes: a tag at 15000 is found. The RIFF size
-is the file's length less 8 (shown: the file's length, the RIFF size and
-the data size).
+Where the tag is, the size goes: a tag at 15000 is found. The sizes are
+corrected to what the file holds even when no sample is added (m 0): the
+RIFF size is the file's length less 8 (shown: the file's length, the RIFF
+size and the data size).
 
-  $ { wav 1 44100 24 0 | head -c 36; head -c 14964 /dev/zero; printf 'data\0\0\0\0'; } > t.wav; echo + | tikvane > /dev/null
-  >   echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j15004 -N4 t.wav)
-  147308 147300 132300
+  $ { wav 1 44100 24 0 | head -c 36; head -c 14964 /dev/zero; printf 'data\0\0\0\0'; head -c 3 /dev/zero; } > t.wav
+  >   printf 'm 0\n+\nx\n' | tikvane > /dev/null; echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j15004 -N4 t.wav)
+  15011 15003 3
 
 A long session holds no file open: with at most 16 files open at once, 40
 + and 40 rtm after a w all run (shown: the tempo maps read, and the last

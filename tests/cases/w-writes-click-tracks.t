@@ -71,3 +71,12 @@ single, which differ in the last place (one beat at 39.2 bpm: 67499 and
   $ printf 'tempo\t39.2\nmeter\t1\nmeas\t1\nHz\t1\n' > tiklora.txt; printf 'w\nt 39.2\nn t.wav\nw\nb 3\nn b.wav\nw\nm 2\nn m.wav\nw\nx\n' | tikvane > /dev/null
   >   for f in click t b m; do wc -c < $f.wav; done | paste -sd ' '
   202541 202544 607541 1215041
+
+Past 2^24 samples a float no longer holds every count, and a beat falls
+on the first count whose float value reaches it: a beat of 2^25 samples
+(0.9375 bpm at 524288 Hz) is reached at 2^25 - 1, which rounds to 2^25,
+and the second click of a one-beat track starts there (running past its
+end).
+
+  $ printf 'rate\t524288\nbits\t16\ntempo\t0.9375\nmeter\t1\nmeas\t1\n' > tiklora.txt; echo w | tikvane > /dev/null; clicks.py click.wav 26214 | head -n 1
+  2 clicks at 0 33554431
