@@ -5,9 +5,9 @@
 // the click, cut at the beat's end or followed by silence; PLAY reads it
 // from the click while it fills each period, so a beat is never held in
 // memory and a playback needs the click and one period buffer whatever its
-// tempo or length. Every playback opens the device, plays and closes it before it
-// returns. The measure lines reach standard output as they are printed,
-// also into a pipe.
+// tempo or length. Every playback opens the device, plays and closes it
+// before it returns. The measure lines reach standard output as they are
+// printed, also into a pipe.
 //
 // The device is asked for mono at the settings' rate and depth, and what it
 // grants is honoured: a device that only takes two or more channels gets
