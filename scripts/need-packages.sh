@@ -2,10 +2,11 @@
 # Installs the Debian packages named as arguments that are not installed yet,
 # and never removes, replaces or downgrades a package: these scripts run on
 # people's own desktops. It first simulates the install, removals refused as
-# in the real one; when that would remove anything (a package wanted here conflicts with one installed, as
-# PipeWire's ALSA plugin does with PulseAudio), nothing is installed: it says
-# which package conflicts with which and exits with status 1. The install
-# itself runs with --no-remove as well. Does nothing when all are there.
+# in the real one; when that would remove anything (a package wanted here
+# conflicts with one installed, as PipeWire's ALSA plugin does with
+# PulseAudio), nothing is installed: it says which package conflicts with
+# which and exits with status 1. The install itself runs with --no-remove
+# as well. Does nothing when all are there.
 set -euo pipefail
 missing=()
 for pkg in "$@"; do

@@ -52,11 +52,12 @@ start_recording() {
 stop_recording() { sleep 0.5; kill $recorder; wait $recorder 2> /dev/null; }
 
 # Starts the program on the FIFO `commands` (written through fd 7), its
-# output and errors in `stamped`, each line behind the time it came; `say` sends it a line, `seen N
-# TEXT` tells whether TEXT has come N times, `after T TEXT` prints how long
-# after the time T the first line with TEXT came (from T 0, the time it
-# came), `between LO HI S` whether S seconds lie between LO and HI, and
-# `end` sends x and prints the program's exit status.
+# output and errors in `stamped`, each line behind the time it came. `say`
+# sends it a line; `seen N TEXT` tells whether TEXT has come N times;
+# `after T TEXT` prints how long after the time T the first line with TEXT
+# came (after 0: the time it came); `between LO HI S` says whether S
+# seconds lie between LO and HI; `end` sends x and prints the program's
+# exit status.
 begin() {
     rm -f commands lines stamped; mkfifo commands lines
     while IFS= read -r line; do printf '%s %s\n' "$EPOCHREALTIME" "$line"; done < lines > stamped &

@@ -104,8 +104,9 @@ void put_silence(Output* out, int64_t samples)
     }
 }
 
-// The smallest count above `written` whose float value is not below `beat`,
-// a finite value above float(written).
+// The smallest count from `written` on whose float value is not below
+// `beat`, a finite value above float(written), so the count found lies
+// above `written`.
 int64_t first_count_reaching(int64_t written, float beat)
 {
     int64_t hi = static_cast<int64_t>(std::ceil(static_cast<double>(beat)));
