@@ -8,7 +8,8 @@
 # blanks are what it must print, standard error included, and "[N]" is its exit
 # status when that is not 0. Every other line is commentary. The commands run
 # one after another in one bash, in a fresh folder that is also HOME, with the
-# DIRs first on PATH and TESTDIR naming the folder of this runner.
+# DIRs first on PATH and TESTDIR naming the folder of this runner, whose
+# helpers.sh they source first.
 #
 # An expected line "{name key=value ...}" stands for the text texts/name, whose
 # fields "{key=default}" are filled in. A last line printed without its
@@ -67,7 +68,7 @@ def run(script, work, dirs):
 def main(args, dirs=[], failed=False):
     while args[0] == '--bin': dirs, args = dirs + [os.path.abspath(args[1])], args[2:]
     steps = parse(args[0])
-    script = ''.join('%s\n__s=$?; printf "\\n%s %%d\\n" $__s\n' % (cmd, SALT) for cmd, _ in steps)
+    script = '. "$TESTDIR/helpers.sh"\n' + ''.join('%s\n__s=$?; printf "\\n%s %%d\\n" $__s\n' % (cmd, SALT) for cmd, _ in steps)
     with tempfile.TemporaryDirectory(prefix='tikvane-case-') as work:
         pieces = run(script, work, dirs).split('\n' + SALT + ' ')
     for i, (cmd, want) in enumerate(steps):

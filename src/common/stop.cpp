@@ -4,9 +4,11 @@
 
 volatile std::sig_atomic_t stopSignal;
 
+// A Ctrl-C after a SIGTERM or SIGHUP must not turn the end of the process
+// into a return to the menu.
 static void on_stop(int signal)
 {
-    stopSignal = signal;
+    if (stopSignal != SIGTERM && stopSignal != SIGHUP) stopSignal = signal;
 }
 
 // Keeps the disposition of `signal` in `previous` and, unless the signal
@@ -14,8 +16,7 @@ static void on_stop(int signal)
 static void catch_one(int signal, struct sigaction* previous)
 {
     struct sigaction action = {};
-    action.sa_handler = on_stop;
-    action.sa_flags = SA_RESTART;
+    action.sa_handler = on_stop;  // no SA_RESTART: a waiting call ends with EINTR
     sigaction(signal, nullptr, previous);
     if (previous->sa_handler != SIG_IGN) sigaction(signal, &action, nullptr);
 }

@@ -20,8 +20,10 @@ struct StopHandlers {
     struct sigaction interrupt, terminate, hangUp;
 };
 
-// Clears stopSignal and catches SIGINT, SIGTERM and SIGHUP. Interrupted
-// system calls are restarted.
+// Clears stopSignal and catches SIGINT, SIGTERM and SIGHUP. A system call
+// that waits (opening a device, a FIFO) is not restarted after one of them
+// but fails with EINTR, so that no wait outlives the signal. A SIGTERM or
+// SIGHUP, once caught, is kept: a later Ctrl-C does not replace it.
 void catch_stops(StopHandlers* saved);
 
 // Puts the dispositions back. When SIGTERM or SIGHUP stopped the work, it

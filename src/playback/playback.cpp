@@ -10,7 +10,11 @@
 
 #include <alsa/asoundlib.h>
 
+#include <poll.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -24,6 +28,19 @@ namespace {
 // The period asked of the device; the buffer holds two of them.
 constexpr snd_pcm_uframes_t requestedPeriodFrames = 1024;
 
+// The device is waited for in steps of this many milliseconds, so that a
+// stop signal is seen within one step whatever the device does.
+constexpr int waitStep = 100;
+constexpr int drainStep = 10;
+
+// A device that takes nothing for this long, beyond the time its buffer
+// lasts, has stopped without a word (a JACK server that died): the playback
+// is given up rather than waited on for ever.
+constexpr int stallMs = 2000;
+
+// What the waits return for such a device.
+constexpr int stalled = INT_MIN;
+
 // Where the fill stands; carried over from one period to the next.
 struct Position {
     int64_t frame;          // next frame of the beat to copy
@@ -36,6 +53,7 @@ struct Device {
     snd_pcm_t* pcm;
     unsigned channels;
     snd_pcm_uframes_t periodFrames;
+    int stallMs;  // how long it may take nothing before it counts as stopped
 };
 
 void print_measure(int32_t measure)
@@ -94,10 +112,10 @@ std::vector<int8_t> spread_channels(const Beat& beat, int64_t bytesPerSample, in
 }
 
 // Whether a configuration call succeeded; if not, says "unable to WHAT:
-// DEVICE: REASON".
+// DEVICE: REASON", unless a stop signal broke off the call.
 bool granted(int rc, const char* what, const char* device)
 {
-    if (rc < 0) complain("unable to %s: %s: %s\n", what, device, snd_strerror(rc));
+    if (rc < 0 && !stopSignal) complain("unable to %s: %s: %s\n", what, device, snd_strerror(rc));
     return rc >= 0;
 }
 
@@ -105,9 +123,11 @@ bool granted(int rc, const char* what, const char* device)
 // device offers: played at another rate, every beat would be off.
 bool rate_is(const snd_pcm_hw_params_t* params, uint32_t rate, const char* device)
 {
-    unsigned offered;  // both set from the installed parameters
+    unsigned offered;
     int fraction;
-    snd_pcm_hw_params_get_rate(params, &offered, &fraction);
+    if (!granted(snd_pcm_hw_params_get_rate(params, &offered, &fraction),
+                 "read back hw parameters", device))
+        return false;
     if (offered == rate && fraction == 0) return true;
     complain("unable to set sample rate: %s offers %u Hz, not %u Hz (plughw: and default devices "
              "convert)\n",
@@ -116,52 +136,101 @@ bool rate_is(const snd_pcm_hw_params_t* params, uint32_t rate, const char* devic
 }
 
 // Opens and configures `device` for `bits`-bit samples at `rate`, on one
-// channel where it can, and reads back the channels and the period it
-// granted (a plugin's answer to a request may differ from what it
-// installs). Returns false, having said why, when the device cannot be
-// used.
+// channel where it can, and reads back the channels, the period and the
+// buffer it granted (a plugin's answer to a request may differ from what
+// it installs). The device is opened without waiting, so one that another
+// program holds is refused at once, and it stays so: every wait for it is
+// the program's own. Returns false, having said why, when the device
+// cannot be used.
 bool open_device(const char* device, uint32_t rate, int32_t bits, Device* dev)
 {
     std::fflush(stdout);  // libasound may complain on standard error while opening
-    if (!granted(snd_pcm_open(&dev->pcm, device, SND_PCM_STREAM_PLAYBACK, 0), "open pcm device",
-                 device))
+    if (!granted(snd_pcm_open(&dev->pcm, device, SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK),
+                 "open pcm device", device))
         return false;
     std::vector<char> space(snd_pcm_hw_params_sizeof());
     auto* params = reinterpret_cast<snd_pcm_hw_params_t*>(space.data());
-    snd_pcm_hw_params_any(dev->pcm, params);
     const snd_pcm_format_t format = bits == 16 ? SND_PCM_FORMAT_S16_LE : SND_PCM_FORMAT_S24_3LE;
     unsigned channels = 1, nearRate = rate;
     snd_pcm_uframes_t period = requestedPeriodFrames, buffer = 2 * requestedPeriodFrames;
-    bool ok =
-        granted(snd_pcm_hw_params_set_access(dev->pcm, params, SND_PCM_ACCESS_RW_INTERLEAVED),
+    snd_pcm_t* pcm = dev->pcm;
+    const char* readBack = "read back hw parameters";
+    const bool ok =
+        granted(snd_pcm_hw_params_any(pcm, params), "read hw parameters", device) &&
+        granted(snd_pcm_hw_params_set_access(pcm, params, SND_PCM_ACCESS_RW_INTERLEAVED),
                 "set access type", device) &&
-        granted(snd_pcm_hw_params_set_format(dev->pcm, params, format), "set playback format",
+        granted(snd_pcm_hw_params_set_format(pcm, params, format), "set playback format", device) &&
+        granted(snd_pcm_hw_params_set_channels_near(pcm, params, &channels), "set channels",
                 device) &&
-        granted(snd_pcm_hw_params_set_channels_near(dev->pcm, params, &channels), "set channels",
+        granted(snd_pcm_hw_params_set_rate_near(pcm, params, &nearRate, nullptr),
+                "set sample rate", device) &&
+        granted(snd_pcm_hw_params_set_period_size_near(pcm, params, &period, nullptr),
+                "set period size", device) &&
+        granted(snd_pcm_hw_params_set_buffer_size_near(pcm, params, &buffer), "set buffer size",
                 device) &&
-        granted(snd_pcm_hw_params_set_rate_near(dev->pcm, params, &nearRate, nullptr),
-                "set sample rate", device);
-    if (ok) {
-        // A period or buffer other than asked is taken as granted.
-        snd_pcm_hw_params_set_period_size_near(dev->pcm, params, &period, nullptr);
-        snd_pcm_hw_params_set_buffer_size_near(dev->pcm, params, &buffer);
-        ok = granted(snd_pcm_hw_params(dev->pcm, params), "set hw parameters", device) &&
-             rate_is(params, rate, device);
-    }
+        granted(snd_pcm_hw_params(pcm, params), "set hw parameters", device) &&
+        rate_is(params, rate, device) &&
+        granted(snd_pcm_hw_params_get_channels(params, &dev->channels), readBack, device) &&
+        granted(snd_pcm_hw_params_get_period_size(params, &dev->periodFrames, nullptr), readBack,
+                device) &&
+        granted(snd_pcm_hw_params_get_buffer_size(params, &buffer), readBack, device);
     if (!ok) {
-        snd_pcm_close(dev->pcm);
+        snd_pcm_close(pcm);  // refused already; how the close went changes nothing
         return false;
     }
-    snd_pcm_hw_params_get_channels(params, &dev->channels);
-    snd_pcm_hw_params_get_period_size(params, &dev->periodFrames, nullptr);
+    dev->stallMs = stallMs + static_cast<int>(std::min<snd_pcm_uframes_t>(buffer * 1000 / rate, 1 << 30));
     return true;
+}
+
+// Hands `frames` frames of `buffer` to the device, waiting for room in
+// steps. Returns 0 when they were taken or a stop signal came first; an
+// underrun or a suspend is recovered, and what was not yet taken is lost.
+// Otherwise returns the failure: the device's error, or `stalled` when it
+// has taken nothing for its stall time.
+int hand_over(const Device& dev, const int8_t* buffer, int64_t frames, int64_t frameBytes)
+{
+    int idleMs = 0;
+    while (frames > 0 && !stopSignal) {
+        const snd_pcm_sframes_t n =
+            snd_pcm_writei(dev.pcm, buffer, static_cast<snd_pcm_uframes_t>(frames));
+        if (n > 0) {
+            buffer += n * frameBytes;
+            frames -= n;
+            idleMs = 0;
+            continue;
+        }
+        const int rc = n == -EAGAIN || n == 0 ? snd_pcm_wait(dev.pcm, waitStep) : static_cast<int>(n);
+        if (rc == 0 && (idleMs += waitStep) >= dev.stallMs) return stalled;
+        if (rc < 0) return snd_pcm_recover(dev.pcm, rc, 1);
+    }
+    return 0;
+}
+
+// Plays out what the device holds, looking in short steps whether it is
+// done. Returns 0 when it is (or a stop signal came), or the failure: the
+// device's error, or `stalled` when nothing moved for its stall time.
+int play_out(const Device& dev)
+{
+    int idleMs = 0;
+    snd_pcm_sframes_t lastRoom = -1;
+    for (;;) {
+        const int rc = snd_pcm_drain(dev.pcm);
+        if (rc != -EAGAIN || stopSignal) return rc == -EAGAIN ? 0 : rc;
+        const snd_pcm_sframes_t room = snd_pcm_avail(dev.pcm);
+        idleMs = room == lastRoom ? idleMs + drainStep : 0;
+        lastRoom = room;
+        if (idleMs >= dev.stallMs) return stalled;
+        poll(nullptr, 0, drainStep);
+    }
 }
 
 // Whether the device failed while playing (rc below 0, after recovery was
 // tried); if so, says "Playback stopped: DEVICE: REASON".
 bool device_failed(int rc, const char* device)
 {
-    if (rc < 0) complain("Playback stopped: %s: %s\n", device, snd_strerror(rc));
+    if (rc < 0)
+        complain("Playback stopped: %s: %s\n", device,
+                 rc == stalled ? "the device has stopped taking samples" : snd_strerror(rc));
     return rc < 0;
 }
 
@@ -188,28 +257,25 @@ bool PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t r
 
     print_measure(startMeasure);  // installing the parameters prepared the device
 
-    bool failed = false;
+    int rc = 0;
     if (totalSamples > periodFrames) {
         const int64_t limit = totalSamples - periodFrames;
         Position pos{0, 1, startMeasure};
         int64_t framesQueued = 0;
         do {
             fill_period(periodBuffer.data(), periodFrames, frameBytes, played, meter, &pos);
-            // An underrun or a suspend costs this period and the beat goes
-            // on; a short write is passed over. Ctrl-C ends the write early.
-            const snd_pcm_sframes_t written =
-                snd_pcm_writei(dev.pcm, periodBuffer.data(), dev.periodFrames);
-            failed = written < 0 && !stopSignal &&
-                     device_failed(snd_pcm_recover(dev.pcm, static_cast<int>(written), 1), device);
+            rc = hand_over(dev, periodBuffer.data(), periodFrames, frameBytes);
             framesQueued += periodFrames;
-        } while (framesQueued < limit && !stopSignal && !failed);
+        } while (framesQueued < limit && !stopSignal && rc == 0);
     }
 
     // Played out to the end, unless stopped: closing drops whatever is
-    // still queued.
-    if (!stopSignal && !failed) failed = device_failed(snd_pcm_drain(dev.pcm), device);
-    snd_pcm_close(dev.pcm);
-    return !failed;
+    // still queued. A failure is told before the close, which may take a
+    // while on a device that has gone.
+    if (rc == 0 && !stopSignal) rc = play_out(dev);
+    const bool failed = device_failed(rc, device);
+    const int closed = snd_pcm_close(dev.pcm);
+    return !failed && !device_failed(closed, device);
 }
 
 void audition(const UserSettings& s, const Click& click)

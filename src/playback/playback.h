@@ -13,11 +13,14 @@
 // grants is honoured: a device that only takes two or more channels gets
 // the click on every channel; one that will not play at the settings' rate
 // is refused, since the tempo would be wrong. A device that cannot be
-// opened or configured, or that fails while playing, is reported on
-// standard error with its name and ALSA's reason, and the command returns.
-// Ctrl-C stops the sound at once (what is queued is dropped), prints
-// "Playback stopped." and returns; SIGTERM and SIGHUP stop it the same way
-// and then end the process by the signal.
+// opened or configured (one that another program holds is refused at
+// once, not waited for), or that fails while playing, is reported on
+// standard error with its name and ALSA's reason, and the command returns;
+// so is one that stops taking samples without a word (a JACK server that
+// died), after about two seconds. Every wait for the device is made in
+// short steps, so Ctrl-C stops the sound at once (what is queued is
+// dropped), prints "Playback stopped." and returns; SIGTERM and SIGHUP stop
+// it the same way and then end the process by the signal.
 #pragma once
 
 #include <cstdint>
@@ -40,9 +43,10 @@ struct Beat {
 // period at a time, for the whole periods that fit strictly below
 // `totalSamples`. Prints "\tMeasure  %i\n" for the first measure
 // (`startMeasure`) and each new one. Underruns and suspends are recovered
-// and the beat goes on. Returns true when it played to the end or Ctrl-C
-// stopped it; false, having said why, when the device could not be used
-// or failed.
+// and the beat goes on. Returns true when it played to the end or a stop
+// signal (Ctrl-C, SIGTERM, SIGHUP) ended it; false when the device could
+// not be used (having said why, unless a stop signal broke off the
+// opening), failed or stopped taking samples.
 bool PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t rate,
           int32_t meter, int32_t startMeasure, int32_t bits);
 

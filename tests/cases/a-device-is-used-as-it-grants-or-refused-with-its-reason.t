@@ -33,3 +33,12 @@ everything printed before comes first.
   tempo	90.00
   unable to set access type: ac3: Invalid argument
   unable to set playback format: mulaw: Invalid argument
+
+A device whose opening waits (alsa-lib's file plugin writing into a FIFO
+that nobody reads) does not hold the program: Ctrl-C brings the menu back
+and SIGTERM ends the program, each at once (within half a second).
+
+  $ mkfifo fifo; printf 'pcm.ff { type file; slave.pcm "null"; file "%s/fifo"; format "raw" }\n' $PWD >> .asoundrc
+  $ stop_wait INT 'o ff\na'; stop_wait TERM 'o ff\nptm'
+  INT: [2] at once: Playback stopped.|Saved Settings
+  TERM: [143] at once: Parsing tmap file..|Found 2 map entries.|Playing section 1
