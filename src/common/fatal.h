@@ -3,7 +3,8 @@
 // Every fatal condition (a failed write of an output file, the `x` command,
 // the sample-rate answer 0, the end of standard input) ends through die():
 // it prints one message, flushes standard output and exits with the given
-// status. Callers never clean up before it; the process is ending.
+// status. The one caller that cleans up first is the click-track writer,
+// which puts its file in order before it reports a failed write.
 // complain() reports a failure the program goes on from (a device that
 // cannot be used) on standard error.
 #pragma once

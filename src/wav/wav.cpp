@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include <unistd.h>
 
@@ -66,7 +67,7 @@ unsigned little_endian(const uint8_t* b, int n)
 
 // The checks of can_append_to() on the open file; returns false having
 // said why.
-bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits)
+bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits, int64_t more)
 {
     // The tag must come with its size field, or the fix-up after the append
     // would write the size over the first samples appended.
@@ -85,20 +86,40 @@ bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits)
         return refuse("Can't add to %s: it holds %u channel(s) at %u Hz, %u bits; the "
                       "settings write 1 channel at %u Hz, %d bits.\n",
                       name, channels, fileRate, fileBits, rate, bits);
-    // Samples added after a partial one, or after a stated length the file
-    // does not reach, would land off the sample grid and sound as noise.
+    // Samples added after a partial one, after a stated length the file
+    // does not reach, or after another chunk would land off the sample grid
+    // or inside that chunk, and sound as noise.
     std::fseek(f, 0, SEEK_END);
     const int64_t held = ftello(f) - (tag + 8), stated = little_endian(size, 4);
-    if (held % bytes_per_sample(bits) != 0)
-        return refuse("Can't add to %s: its %lld data bytes end in a partial sample.\n", name,
-                      static_cast<long long>(held));
     if (stated > held)
         return refuse("Can't add to %s: its header states %lld data bytes, but it holds %lld.\n",
                       name, static_cast<long long>(stated), static_cast<long long>(held));
+    if (held > stated)
+        return refuse("Can't add to %s: its data chunk ends %lld bytes before the end of the file.\n",
+                      name, static_cast<long long>(held - stated));
+    if (held % bytes_per_sample(bits) != 0)
+        return refuse("Can't add to %s: its %lld data bytes end in a partial sample.\n", name,
+                      static_cast<long long>(held));
+    return fits_in_header("add to", name, held, more);
     return true;
 }
 
 }  // namespace
+
+int64_t add_counts(int64_t a, int64_t b)
+{
+    return a > std::numeric_limits<int64_t>::max() - b ? std::numeric_limits<int64_t>::max() : a + b;
+}
+
+bool fits_in_header(const char* verb, const char* name, int64_t held, int64_t more)
+{
+    const int64_t total = add_counts(held, more);
+    if (total <= maxDataBytes) return true;
+    std::printf("Can't %s %s: its data would come to up to %lld bytes, more than the %lld a WAV "
+                "header can state.\n",
+                verb, name, static_cast<long long>(total), static_cast<long long>(maxDataBytes));
+    return false;
+}
 
 [[noreturn]] void fail_file(const char* name, int error)
 {
@@ -168,12 +189,12 @@ void FIX_SIZE(const char* name)
     close_file(f, name);
 }
 
-bool can_append_to(const char* name, uint32_t rate, int32_t bits)
+bool can_append_to(const char* name, uint32_t rate, int32_t bits, int64_t more)
 {
     FILE* f = std::fopen(name, "rb+");
     if (!f && errno == ENOENT) return refuse("%s: The requested filename does not exist!\n", name);
     if (!f) return refuse("Can't add to %s: %s\n", name, std::strerror(errno));
-    const bool ok = appendable(f, name, rate, bits);
+    const bool ok = appendable(f, name, rate, bits, more);
     std::fclose(f);  // nothing written; nothing to lose
     return ok;
 }

@@ -4,14 +4,16 @@
 // The commands call write_track (`w`), append_track (`+`) and
 // write_tempo_map (`rtm`); the routines above them are what those are built
 // from. A file that `w` or `rtm` cannot create, or that `+` refuses, is
-// reported on standard output and the command does nothing more. A write
+// reported on standard output and the command does nothing more; so is a
+// track whose data would pass the 4294967259 bytes a header can state,
+// before anything is written. A write
 // that fails prints "Could not write NAME: <reason>" and ends the process
 // with status 2. Whether a write fails or a signal stops it, no file is left
 // that lies: an append is undone, a new track keeps its whole samples and a
 // header that states them.
 //
-// During a write Ctrl-C, a kill (SIGTERM) and a closed terminal (SIGHUP)
-// stop it at once. After Ctrl-C the command says so and returns; after the
+// From before the header is written to the end of a write, Ctrl-C, a kill
+// (SIGTERM) and a closed terminal (SIGHUP) stop it at once. After Ctrl-C the command says so and returns; after the
 // other two the process ends by that signal.
 #pragma once
 
@@ -62,13 +64,14 @@ void write_track(const UserSettings& s, int64_t trackSamples, const Click& click
 
 // `+`: appends `trackSamples` samples to the `save` file and corrects its
 // sizes, after checking that the file is a WAV of the settings' layout
-// whose data is whole samples, all there; when it is not, prints why
-// (naming the file) and leaves it untouched.
+// whose data chunk ends the file, of whole samples, all there, with room
+// for the track; when it is not, prints why (naming the file) and leaves
+// it untouched.
 void append_track(const UserSettings& s, int64_t trackSamples, const Click& click);
 
 // `rtm`: a new file holding every section of `map` in order, sizes corrected
 // at the end. Returns true when every section was written; false when the
-// file could not be created ("Could not create 'NAME': <reason>") or a
-// write was stopped by Ctrl-C.
+// whole map would not fit a header, the file could not be created ("Could
+// not create 'NAME': <reason>") or a write was stopped by Ctrl-C.
 bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s,
                      const Click& click);

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "common/fatal.h"
 #include "common/stop.h"
@@ -126,6 +127,23 @@ void report_uncreatable(const char* name)
     std::printf("Could not create '%s': %s\n", name, std::strerror(errno));
 }
 
+// The most data bytes WRITE_FILE writes for `count` samples: the samples,
+// and a last click that may run past them by up to clickLength - 1.
+// Saturates at the largest count.
+int64_t most_bytes(int64_t count, const Click& click, int32_t bits)
+{
+    if (count < 1) return 0;
+    const int64_t limit = std::numeric_limits<int64_t>::max() / 4 - click.length;
+    if (count > limit) return std::numeric_limits<int64_t>::max();
+    return (count + std::max<int64_t>(click.length - 1, 0)) * bytes_per_sample(bits);
+}
+
+// Samples of a tempo map section written by `rtm`.
+int64_t section_length(uint32_t rate, const TempoMapEntry& e)
+{
+    return track_samples(rate, track_seconds(e.meter, e.meas, e.tempo));
+}
+
 // Ends a write under catch_stops() (SIGTERM and SIGHUP end the process
 // here); when Ctrl-C stopped it before it was `done`, says what became of
 // the file.
@@ -177,19 +195,22 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
 
 void write_track(const UserSettings& s, int64_t trackSamples, const Click& click)
 {
-    if (!MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), trackSamples))
-        return report_uncreatable(s.save);
+    if (!fits_in_header("write", s.save, 0, most_bytes(trackSamples, click, s.bits))) return;
     StopHandlers handlers;
-    catch_stops(&handlers);
-    const int64_t written = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save,
-                                       click.bytes.data(), click.length, false);
+    catch_stops(&handlers);  // before the header, which states the whole track
+    int64_t written = 0;
+    if (!MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), trackSamples))
+        report_uncreatable(s.save);
+    else
+        written = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
+                             click.length, false);
     if (written > trackSamples) FIX_SIZE(s.save);  // the last click ran past the end
     end_write(&handlers, s.save, written >= 0, false);
 }
 
 void append_track(const UserSettings& s, int64_t trackSamples, const Click& click)
 {
-    if (!can_append_to(s.save, s.rate, s.bits)) return;
+    if (!can_append_to(s.save, s.rate, s.bits, most_bytes(trackSamples, click, s.bits))) return;
     StopHandlers handlers;
     catch_stops(&handlers);
     const bool done = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
@@ -201,20 +222,19 @@ void append_track(const UserSettings& s, int64_t trackSamples, const Click& clic
 bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s,
                      const Click& click)
 {
-    if (!MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), 0)) {
-        report_uncreatable(s.save);
-        return false;
-    }
+    int64_t total = 0;
+    for (const TempoMapEntry& e : map)
+        total = add_counts(total, most_bytes(section_length(s.rate, e), click, s.bits));
+    if (!fits_in_header("write", s.save, 0, total)) return false;
     StopHandlers handlers;
     catch_stops(&handlers);
-    bool done = true;
-    for (size_t i = 0; i < map.size() && done; i++) {
-        const TempoMapEntry& e = map[i];
-        const int64_t samples = track_samples(s.rate, track_seconds(e.meter, e.meas, e.tempo));
-        done = WRITE_FILE(s.rate, s.bits, e.tempo, samples, s.save, click.bytes.data(),
-                          click.length, false) >= 0;
-    }
+    const bool created = MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), 0);
+    if (!created) report_uncreatable(s.save);
+    bool done = created;
+    for (size_t i = 0; i < map.size() && done; i++)
+        done = WRITE_FILE(s.rate, s.bits, map[i].tempo, section_length(s.rate, map[i]), s.save,
+                          click.bytes.data(), click.length, false) >= 0;
     if (done) FIX_SIZE(s.save);
-    end_write(&handlers, s.save, done, false);
+    end_write(&handlers, s.save, done || !created, false);
     return done;
 }

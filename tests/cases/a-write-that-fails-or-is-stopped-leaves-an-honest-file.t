@@ -1,13 +1,13 @@
 A write that fails part-way (here a file-size limit of about 1 MB, in a
 shell that ignores SIGXFSZ, so the write fails as on a full disk) is
 reported and ends the program with status 2, and leaves no file that lies:
-w and rtm keep the whole samples that reached the disk and a header that
-states them (`honest` says so); + leaves the file byte for byte as it
-was.
+w and rtm keep the whole samples that reached the disk, a megabyte's worth,
+and a header that states them (`honest` says so); + leaves the file byte
+for byte as it was.
 
   $ limited() { (trap '' XFSZ; ulimit -f 1000; tikvane > out; echo "[$?] $(tail -n 1 out)"); }
   $ honest() { set -- $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1) $(soxi -s $1)
-  >            [ $(($1 - 8)) = $2 ] && [ $(($1 - 44)) = $3 ] && [ $(($3 / 3)) = $4 ] && [ $(($3 % 3)) = 0 ] && echo honest; }
+  >            [ $(($1 - 8)) = $2 ] && [ $(($1 - 44)) = $3 ] && [ $3 = $(($4 * 3)) ] && [ $4 -gt 333000 ] && echo honest; }
   $ printf 'tmap\t120\t4\t2\ntmap\t160\t3\t16\n' > tmap.txt; for command in w rtm; do printf "1\n2\n$command\nx\n" | limited; honest click.wav; done
   [2] Could not write click.wav: File too large
   honest
@@ -38,6 +38,14 @@ delivered.
   INT +: [2] Writing stopped: click.wav is as it was before. Saved Settings tempo	120.00 unchanged
   TERM w: [143]  honest, TERM rtm: [143] Found 2 map entries. honest, TERM +: [143]  unchanged
   HUP w: [129]  honest, HUP rtm: [129] Found 2 map entries. honest, HUP +: [129]  unchanged
+
+The stops are caught before the header is written, and no wait outlives
+them: while w or rtm waits to create a FIFO that nobody reads, Ctrl-C
+brings the menu back and SIGTERM ends the program, each at once.
+
+  $ mkfifo fifo; stop_wait INT 'n fifo\nw'; stop_wait TERM 'n fifo\nrtm'
+  INT: [2] at once: Could not create 'fifo': Interrupted system call|Saved Settings
+  TERM: [143] at once: Parsing tmap file..|Found 2 map entries.|Could not create 'fifo': Interrupted system call
 
 An output file that cannot be made (in a folder that does not exist, or
 where a folder has its name) is reported with the system's reason; nothing

@@ -7,8 +7,6 @@ Hz, B bits, stating D data bytes.
 
   $ printf 'meas\t1\ntempo\t240\nsave\tt.wav\n' > tiklora.txt
   $ add() { cat > t.wav; cp t.wav before; echo "$(printf '+\nx\n' | tikvane | tail -n 22 | head -n 1) $(cmp t.wav before && echo untouched)"; }
-  $ wav() { perl -e '($c, $r, $b, $d) = @ARGV; print pack "A4VA4A4VvvVVvvA4V", "RIFF", 36 + $d,
-  >         "WAVE", "fmt ", 16, 1, $c, $r, 3 * $r, 3, $b, "data", $d' "$@"; }
 
 No file at all: nothing is made, and the settings stay (a t 90 before is
 saved by the s after).
@@ -43,21 +41,35 @@ count are glued to it.
   Can't add to t.wav: it holds 2 channel(s) at 44100 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits. untouched
 
 A file whose data does not end on a whole sample (a write cut short by a
-crash), or whose header states more data than it holds: samples added to
-it would land off the sample grid and sound as noise.
+crash), whose header states more data than it holds, or whose data chunk
+does not end the file (another program's LIST chunk after it): samples
+added to it would land off the sample grid or inside that chunk and sound
+as noise.
 
-  $ { wav 1 44100 24 6; head -c 7 /dev/zero; } | add; { wav 1 44100 24 9; head -c 6 /dev/zero; } | add
+  $ for more in '7 7' '9 6' '6 40'; do set -- $more; { wav 1 44100 24 $1; head -c $2 /dev/zero; } | add; done
   Can't add to t.wav: its 7 data bytes end in a partial sample. untouched
   Can't add to t.wav: its header states 9 data bytes, but it holds 6. untouched
+  Can't add to t.wav: its data chunk ends 34 bytes before the end of the file. untouched
 
 Where the tag is, the size goes: a tag at 15000 is found. The sizes are
 corrected to what the file holds even when no sample is added (m 0): the
 RIFF size is the file's length less 8 (shown: the file's length, the RIFF
 size and the data size).
 
-  $ { wav 1 44100 24 0 | head -c 36; head -c 14964 /dev/zero; printf 'data\0\0\0\0'; head -c 3 /dev/zero; } > t.wav
+  $ { wav 1 44100 24 0 | head -c 36; head -c 14964 /dev/zero; printf 'data\3\0\0\0'; head -c 3 /dev/zero; } > t.wav
   >   printf 'm 0\n+\nx\n' | tikvane > /dev/null; echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j15004 -N4 t.wav)
   15011 15003 3
+
+A track that would take the data past what a WAV header can state
+(4294967259 bytes) is refused, the file untouched: here a sparse file 44100
+samples short of it, and a track of 44100 samples whose last click may run
+past them. With an empty click (1 Hz) the same track fits exactly.
+
+  $ ulimit -f unlimited; wav 1 44100 24 $((4294967259 - 132300)) > t.wav; truncate -s 4294835003 t.wav
+  >   for f in 60 1; do printf "f $f\n+\nx\n" | tikvane | grep Can; sizes t.wav; done
+  Can't add to t.wav: its data would come to up to 4294973871 bytes, more than the 4294967259 a WAV header can state.
+  4294835003 4294834995 4294834959
+  4294967303 4294967295 4294967259
 
 A long session holds no file open: with at most 16 files open at once, 40
 + and 40 rtm after a w all run (shown: the tempo maps read, and the last

@@ -5,8 +5,7 @@ and length stay (shown: the menu's tempo before and after): a w after it
 writes 18 s at 160 bpm. (`sizes` shows a file's length, its RIFF size and
 its data size.)
 
-  $ sizes() { echo $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1); }; printf 'tmap\t120\t4\t48\ntmap\t160\t3\t16\n' > tmap.txt
-  $ printf '1\n2\nrtm\nx\n' | tikvane | sed -n -e '/^Parsing/,/^Found/p' -e '/adjust tempo/p'; sizes click.wav; sha256sum click.wav
+  $ printf 'tmap\t120\t4\t48\ntmap\t160\t3\t16\n' > tmap.txt; printf '1\n2\nrtm\nx\n' | tikvane | sed -n -e '/^Parsing/,/^Found/p' -e '/adjust tempo/p'; sizes click.wav; sha256sum click.wav
   	Enter 't' to adjust tempo (120.0 bpm).
   Parsing tmap file..
   Found 2 map entries.
@@ -59,3 +58,12 @@ was (here the tempo 90, saved by s). A map of exactly 1 MiB is read.
   $ printf 'tmap 120 4 48\n' > tmap.txt; printf 't 80\nrtm\nptm\ns\nx\n' | tikvane | grep Could | uniq -c; grep tempo tiklora.txt
         2 tmap.txt: Could not find tempo entries in map file.
   tempo	80.00
+
+A map whose sections together would pass what a WAV header can state is
+refused before anything is written, though each alone would fit: two of
+3750 measures of 4 at 120 bpm, at 96000 Hz. The file there stays as it was.
+
+  $ printf 'rate\t96000\n' > tiklora.txt; printf 'tmap\t120\t4\t3750\n%.0s' 1 2 > tmap.txt; cp click.wav before
+  >   printf 'rtm\nx\n' | tikvane | grep Can; cmp click.wav before && echo untouched
+  Can't write click.wav: its data would come to up to 4320028794 bytes, more than the 4294967259 a WAV header can state.
+  untouched

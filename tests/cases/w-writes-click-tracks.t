@@ -14,8 +14,7 @@ measures is a header alone (here at 48000 Hz, 16 bits).
 after w, three tracks of one measure (`sizes` shows the file's length, its
 RIFF size and its data size).
 
-  $ sizes() { echo $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1); }; printf '1\n2\nm 1\nw\n+\n+\nx\n' | tikvane > /dev/null
-  >   sizes click.wav; clicks.py click.wav 2205 | sed -n 2p
+  $ printf '1\n2\nm 1\nw\n+\n+\nx\n' | tikvane > /dev/null; sizes click.wav; clicks.py click.wav 2205 | sed -n 2p
   793844 793836 793800
   apart: 22050 (11)
 
@@ -80,3 +79,15 @@ end).
 
   $ printf 'rate\t524288\nbits\t16\ntempo\t0.9375\nmeter\t1\nmeas\t1\n' > tiklora.txt; echo w | tikvane > /dev/null; clicks.py click.wav 26214 | head -n 1
   2 clicks at 0 33554431
+
+A track whose data would pass what a WAV header can state (4294967259
+bytes) is refused before anything is written, naming the file, the size
+(a last click may run past the end) and the limit: at 96000 Hz and 24 bits
+7500 measures of 4 at 120 bpm, and one measure at 0.001 bpm. The file
+there stays as it was and the menu comes back (s saves the settings).
+
+  $ rm tiklora.txt; cp click.wav before.wav; printf '4\n2\nm 7500\nw\nm 1\nt 0.001\nw\ns\nx\n' | tikvane | grep Can
+  >   cmp click.wav before.wav && cut -f 2 tiklora.txt | paste -sd ' '
+  Can't write click.wav: its data would come to up to 4320014397 bytes, more than the 4294967259 a WAV header can state.
+  Can't write click.wav: its data would come to up to 69120008253 bytes, more than the 4294967259 a WAV header can state.
+  96000 default 24 0.00 60.00 10.0 4 1 click.wav tmap.txt
