@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "common/text.h"
 
 namespace {
@@ -79,9 +82,44 @@ void format(const Key& key, const UserSettings& settings, std::string* text)
     text->append(line);
 }
 
-void save_failed(const char* name)
+void save_failed(const char* name, const char* reason)
 {
-    std::printf("Could not save settings to '%s': %s\n", name, std::strerror(errno));
+    std::printf("Could not save settings to '%s': %s\n", name, reason);
+}
+
+// The file a save replaces: `name`, or where its symbolic links lead, so
+// that a link stays a link to the same file.
+std::string link_target(std::string name)
+{
+    char link[4096];
+    for (int hops = 0; hops < 40; hops++) {
+        const ssize_t n = readlink(name.c_str(), link, sizeof link);
+        if (n < 0 || n == sizeof link) break;
+        const std::string to(link, static_cast<size_t>(n));
+        const size_t slash = name.rfind('/');
+        name = to[0] == '/' || slash == std::string::npos ? to : name.substr(0, slash + 1) + to;
+    }
+    return name;
+}
+
+// Writes `text` into a new file beside `target`, with the mode `mode`,
+// flushed to the disk, and renames it over `target`. Returns 0, or the
+// system's error number; the new file is then removed and `target` is as
+// it was.
+int replace_file(const std::string& target, const std::string& text, mode_t mode)
+{
+    std::string temporary = target + ".XXXXXX";
+    const int fd = mkstemp(&temporary[0]);
+    if (fd < 0) return errno;
+    std::FILE* f = fdopen(fd, "w");
+    int error = f && std::fwrite(text.data(), 1, text.size(), f) == text.size() &&
+                        std::fflush(f) == 0 && fchmod(fd, mode) == 0 && fsync(fd) == 0
+                    ? 0
+                    : errno;
+    if ((f ? std::fclose(f) : close(fd)) != 0 && !error) error = errno;
+    if (!error && rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (error) unlink(temporary.c_str());
+    return error;
 }
 
 }  // namespace
@@ -112,16 +150,24 @@ std::string settings_text(const UserSettings& settings)
 
 void WriteParams(const UserSettings& settings)
 {
-    const std::string text = settings_text(settings);
     const char* name = "tiklora.txt";
-    std::FILE* file = std::fopen(name, "w");
-    if (!file) return save_failed(name);
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                         std::fflush(file) == 0;
-    const int writeErrno = errno;
-    if (std::fclose(file) != 0 || !written) {
-        if (!written) errno = writeErrno;
-        return save_failed(name);
+    const std::string target = link_target(name);
+    // The new file takes the old one's permissions, or for a first save
+    // what the umask allows. A file that may not be written is not replaced
+    // either, and what is not a plain file (a folder, a device) is not
+    // replaced at all.
+    struct stat old;
+    mode_t mode = 0666;
+    if (stat(target.c_str(), &old) == 0) {
+        if (!S_ISREG(old.st_mode)) return save_failed(name, "it is not a regular file");
+        if (access(target.c_str(), W_OK) != 0) return save_failed(name, std::strerror(errno));
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode &= ~mask;
     }
+    if (const int error = replace_file(target, settings_text(settings), mode))
+        return save_failed(name, std::strerror(error));
     std::puts("Saved Settings");
 }

@@ -40,8 +40,11 @@ void GET_PARAMS(std::FILE* stream, UserSettings* settings);
 // order ("rate\t44100\n" ... "map\ttmap.txt\n", 111 bytes for the defaults).
 std::string settings_text(const UserSettings& settings);
 
-// Writes settings_text() to tiklora.txt in the current directory (created
-// or emptied) and prints "Saved Settings". On any failure it prints "Could
-// not save settings to 'tiklora.txt': " and the system's error text
-// instead, and no "Saved Settings".
+// Writes settings_text() into a new file beside tiklora.txt (or beside the
+// file its symbolic links lead to), flushes it to the disk and only then
+// renames it into place, with the old file's permissions, and prints
+// "Saved Settings". On any failure, including a tiklora.txt that may not
+// be written or is not a plain file, it prints "Could not save settings
+// to 'tiklora.txt': " and the reason instead, and the old file is exactly
+// as it was.
 void WriteParams(const UserSettings& settings);

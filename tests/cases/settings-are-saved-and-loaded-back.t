@@ -32,25 +32,41 @@ with one key wins; a key with nothing after it leaves its field.
   32000	24	default|4	48	10.0|60.00	click.wav	tmap.txt|2.0
 
 Text values are cut at their fields (15, 63 and 127 characters); a depth
-other than 16 is 24; a rate above 768000 Hz (here -1, read as 4294967295)
-is refused. Only the first MiB of the file is read: here it ends just
-before the 3 of the meter's line.
+other than 16 is 24. Only the first MiB of the file is read: here it ends
+just before the 3 of the meter's line.
 
-  $ printf 'device\t%040d\nsave\t%0100d\nmap\t%0300d\nbits\t20\nrate\t-1\n' 0 0 0 > tiklora.txt; show
+  $ printf 'device\t%040d\nsave\t%0100d\nmap\t%0300d\nbits\t20\n' 0 0 0 > tiklora.txt; show
   44100	24	000000000000000|4	48	10.0|60.00	000000000000000000000000000000000000000000000000000000000000000	0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000|120.0
   $ { printf 'tempo\t80\n'; head -c 1048561 /dev/zero | tr '\0' ' '; printf 'meter\t3\nmeas\t5\n'; } > tiklora.txt; show
   44100	24	default|4	48	10.0|60.00	click.wav	tmap.txt|80.0
 
-A rate of 0 gives an empty click, and no hang.
+A rate of 0, or one above 768000 Hz (here -1, read as 4294967295), is
+refused with a word, and 44100 Hz is used.
 
-  $ printf 'rate\t0\n' > tiklora.txt; printf 'f\n60\nx\n' | tikvane | grep -c 'Global settings'
-  2
+  $ for rate in 0 -1; do printf "rate\t$rate\n" > tiklora.txt; echo x | tikvane | grep -e Sample -e rate:; done
+  Sample rate 0 Hz is outside 1 to 768000 Hz; using 44100 Hz.
+  rate: 44100	bits: 24	device: default
+  Sample rate 4294967295 Hz is outside 1 to 768000 Hz; using 44100 Hz.
+  rate: 44100	bits: 24	device: default
 
-When tiklora.txt cannot be written the program says why, does not claim to
-have saved, and goes on. (A folder of that name reads as empty settings.)
+A save is written beside tiklora.txt and put in its place only once it is
+whole on the disk. When it cannot be written (a file-size limit of 0, as
+on a full disk) the program says why, does not claim to have saved, goes
+on, and leaves the old file as it was, with nothing beside it. A
+tiklora.txt that is a symbolic link stays one, and the file it leads to
+keeps its permissions; one that leads to what is not a plain file (a
+FIFO) is not replaced.
 
-  $ rm tiklora.txt; mkdir tiklora.txt; printf 's\nx\n' | tikvane | grep -e Could -e Saved -e Loaded
-  >   rmdir tiklora.txt; ln -s /dev/full tiklora.txt; printf 's\nx\n' | tikvane | grep -e Could -e Saved
+  $ printf 'rate\t96000\n' > real.txt; chmod 604 real.txt; ln -sf real.txt tiklora.txt
+  $ (trap '' XFSZ; ulimit -f 0; printf 's\nx\n' | tikvane | grep -e Could -e Saved); echo $(ls); printf 't 90\ns\nx\n' | tikvane | grep Saved
+  >   stat -c '%A %N' real.txt tiklora.txt; grep -e rate -e tempo real.txt
+  Could not save settings to 'tiklora.txt': File too large
+  real.txt tiklora.txt
+  Saved Settings
+  -rw----r-- 'real.txt'
+  lrwxrwxrwx 'tiklora.txt' -> 'real.txt'
+  rate	96000
+  tempo	90.00
+  $ mkfifo fifo; ln -sf fifo tiklora.txt; echo 'tempo 80' > fifo & printf 's\nx\n' | tikvane | grep -e Could -e Loaded
   Settings Loaded
-  Could not save settings to 'tiklora.txt': Is a directory
-  Could not save settings to 'tiklora.txt': No space left on device
+  Could not save settings to 'tiklora.txt': it is not a regular file
