@@ -13,8 +13,8 @@
 #include "tempomap/tempomap.h"
 
 // Highest sample rate accepted; a higher one (from the prompt or the
-// settings file) is refused and 44100 Hz used instead, so that no click or
-// beat buffer grows past a few megabytes.
+// settings file) is refused and 44100 Hz used instead, so that neither the
+// click nor a period grows past a few megabytes.
 constexpr uint32_t maxRate = 768000;
 
 struct Session {

@@ -7,12 +7,12 @@
 #include "console/session.h"
 #include "settings/settings.h"
 
-// A rate beyond the limit would make the click and beat buffers enormous.
-static void refuse_absurd_rate(UserSettings* s)
+// A rate of 0 has no samples to write, and one beyond the limit would make
+// the click and the periods enormous.
+static void refuse_unusable_rate(UserSettings* s)
 {
-    if (s->rate <= maxRate) return;
-    std::printf("Sample rate %u Hz is above the limit of %u Hz; using 44100 Hz.\n",
-                s->rate, maxRate);
+    if (s->rate >= 1 && s->rate <= maxRate) return;
+    std::printf("Sample rate %u Hz is outside 1 to %u Hz; using 44100 Hz.\n", s->rate, maxRate);
     s->rate = 44100;
 }
 
@@ -23,7 +23,7 @@ static void load_settings(Session* session, std::FILE* file)
     // Only 16 and 24 bits have a sample layout; any other depth is taken as
     // 24 bits, as the first-run prompt does.
     if (s->bits != 16) s->bits = 24;
-    refuse_absurd_rate(s);
+    refuse_unusable_rate(s);
     std::puts("Settings Loaded");
     session->trackSeconds = track_seconds_at_start(s->meter, s->meas, s->tempo);
     std::puts("-------------------------");
@@ -44,7 +44,7 @@ static void ask_rate_and_depth(Session* session)
     static const uint32_t presets[] = {44100, 48000, 88200, 96000};
     if (answer == 0) die(2, nullptr);
     s->rate = answer <= 4 ? presets[answer - 1] : answer;
-    refuse_absurd_rate(s);
+    refuse_unusable_rate(s);
     std::puts("\nChoose Bit Depth (1 = 16 bits, 2 = 24 bits)");
     uint32_t depth = 0;
     read_int(session->in, &depth);

@@ -32,16 +32,16 @@ bool octave_above_nyquist(int32_t c, float Hz, uint32_t rate)
 
 // Derives the shape afresh from 8 harmonics and 3 periods for `rate` and
 // `Hz`. Prints "The frequency chosen is too low for this tempo!" as a line
-// when the period count falls to 0. A rate of 0 or a frequency that is not a
-// positive finite number, or one so small that rate / Hz reaches 2^61, gives
-// an empty shape (clickLength 0) without a message.
+// when the period count falls to 0. A frequency that is not a positive
+// finite number, or one so small that rate / Hz reaches 2^61, gives
+// an empty shape (clickLength 0) without a message. `rate` is at least 1.
 ClickShape click_shape(uint32_t rate, float Hz)
 {
     ClickShape shape = {fullHarmonicCount, fullPeriodCount, 0, 0};
     float base = static_cast<float>(rate) / Hz;
-    // A rate of 0, a frequency that is not a positive finite number, or one
-    // whose period does not fit the 64-bit length arithmetic: an empty click.
-    if (rate == 0 || !std::isfinite(Hz) || !(Hz > 0.0f) || !(base < 2305843009213693952.0f))
+    // A frequency that is not a positive finite number, or one whose period
+    // does not fit the 64-bit length arithmetic: an empty click.
+    if (!std::isfinite(Hz) || !(Hz > 0.0f) || !(base < 2305843009213693952.0f))
         return shape;
     shape.basePeriod = static_cast<int64_t>(base);
 

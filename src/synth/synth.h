@@ -34,6 +34,7 @@ struct Click {
     int64_t length;
 };
 
-// One rebuild of the click for the current settings. Prints GEN_CLICK's
+// One rebuild of the click for the current settings; `rate` is at least 1
+// (start-up refuses 0). Prints GEN_CLICK's
 // newline (and the too-low message when it applies).
 Click build_click(uint32_t rate, float Hz, int32_t bits);
