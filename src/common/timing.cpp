@@ -1,7 +1,16 @@
 #include "common/timing.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <limits>
+
+// Every length and sample is a plain single- or double-precision result. A
+// target that evaluates in wider registers (x87, m68k) rounds some of them
+// differently and would write other bytes, so it is refused.
+static_assert(FLT_EVAL_METHOD == 0,
+              "float expressions are evaluated in excess precision (FLT_EVAL_METHOD is not 0), "
+              "so tracks would differ from other machines' bytes; on 32-bit x86 build with "
+              "-msse2 -mfpmath=sse, as CMakeLists.txt does");
 
 // Truncates toward zero into 64 bits. Values beyond the range give its
 // nearest end, so an absurd length saturates instead of wrapping; NaN gives
