@@ -60,17 +60,6 @@ size and the data size).
   >   printf 'm 0\n+\nx\n' | tikvane > /dev/null; echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j15004 -N4 t.wav)
   15011 15003 3
 
-A track that would take the data past what a WAV header can state
-(4294967259 bytes) is refused, the file untouched: here a sparse file 44100
-samples short of it, and a track of 44100 samples whose last click may run
-past them. With an empty click (1 Hz) the same track fits exactly.
-
-  $ ulimit -f unlimited; wav 1 44100 24 $((4294967259 - 132300)) > t.wav; truncate -s 4294835003 t.wav
-  >   for f in 60 1; do printf "f $f\n+\nx\n" | tikvane | grep Can; sizes t.wav; done
-  Can't add to t.wav: its data would come to up to 4294973871 bytes, more than the 4294967259 a WAV header can state.
-  4294835003 4294834995 4294834959
-  4294967303 4294967295 4294967259
-
 A long session holds no file open: with at most 16 files open at once, 40
 + and 40 rtm after a w all run (shown: the tempo maps read, and the last
 line).
