@@ -1,7 +1,8 @@
 # Helpers of the sound-server cases, sourced by their shell: a private
-# sound server with a null sink, a recorder of the sink's monitor, and
-# the program driven through a FIFO with every line it prints stamped with
-# the time it came. The case runner ends every process started here.
+# sound server with a null sink or a JACK server with a dummy backend, a
+# recorder of what either is given, and the program driven through a FIFO
+# with every line it prints stamped with the time it came. The case runner
+# ends every process started here.
 
 # Runs the command until it succeeds, for 10 s at most; says what it waited for if not.
 wait_for() { for _ in $(seq 1000); do "$@" > /dev/null 2>&1 && return 0; sleep 0.01; done; echo "waited in vain for: $*"; return 1; }
@@ -49,7 +50,37 @@ start_recording() {
     wait_for eval 'pactl list source-outputs short | grep -q .' && pactl suspend-sink tk 1 && pactl suspend-sink tk 0
     wait_for test -s "$1"
 }
-stop_recording() { sleep 0.5; kill $recorder; wait $recorder 2> /dev/null; }
+stop_recording() { sleep 0.5; kill $recorder; wait $recorder 2> /dev/null || true; }
+
+# A JACK server: jackd2's dummy backend at 44100 Hz, with no sound card,
+# realtime scheduling or D-Bus, named after this shell so that it is
+# private, and no client starts one of its own. ~/.asoundrc gets `jk`,
+# which plays to system:playback_1 through ALSA's jack plugin behind a
+# plug that converts only the format (the plugin takes floats), and
+# `jkrec`, which captures system:monitor_1, what playback_1 was given.
+# The silent system:capture_1 stays connected to playback_1, or the
+# monitor would repeat its last period once the program is gone. jackd2
+# keeps its socket, semaphores and shared memory in /dev/shm; stop_jack
+# ends it cleanly, which removes them (a SIGKILL leaves them behind, and
+# a client that outlives the server leaves its semaphore).
+start_jack() {
+    export JACK_DEFAULT_SERVER=tikvane-$$ JACK_NO_START_SERVER=1
+    grep -qs '^pcm.jk ' "$HOME/.asoundrc" || cat >> "$HOME/.asoundrc" <<'END'
+pcm.jk { type plug; slave { pcm { type jack; playback_ports.0 system:playback_1 } rate unchanged } }
+pcm.jkrec { type plug; slave { pcm { type jack; capture_ports.0 system:monitor_1 } rate unchanged } }
+END
+    jackd -r -n $JACK_DEFAULT_SERVER -d dummy -r 44100 -C 1 -P 1 -m < /dev/null > "$HOME/jack.log" 2>&1 & jack=$!
+    wait_for jack_connect system:capture_1 system:playback_1 || { cat "$HOME/jack.log"; return 1; }
+}
+stop_jack() { kill $jack 2> /dev/null; wait $jack 2> /dev/null; }
+
+# Records what the JACK server is given into FILE, raw 24-bit mono (alsa-lib
+# turns the floats back into the very samples played), from a moment it
+# has begun reading; stop_recording ends it (arecord, ended, exits with 1).
+start_jack_recording() {
+    arecord -q -D jkrec -f S24_3LE -c 1 -r 44100 -t raw "$1" 2> /dev/null & recorder=$!
+    wait_for test -s "$1"
+}
 
 # Starts the program on the FIFO `commands` (written through fd 7), its
 # output and errors in `stamped`, each line behind the time it came. `say`
