@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Makes the README's pictures from the program's own output:
+# Makes the pictures of docs/click.md from the program's own output:
 #   docs/click-waveform.png  the default click, sample values against time
 #   docs/spectrogram.png     a spectrogram of the first seconds of a track
-# and writes the README's worked example (a tempo map, its `rtm` run and
-# soxi's description of the file) from a real run, between the README's
+# and writes that page's worked example (a tempo map, its `rtm` run and
+# soxi's description of the file) from a real run, between its
 # worked-example markers.
 #
 # It builds nothing: it runs an existing tikvane (default build/tikvane,
@@ -73,7 +73,7 @@ sox "$work/click.wav" -n pad 0.25 0 trim 0 4.25 rate 4k \
 # 3. The worked example: the help screen's tempo map written with `rtm`,
 # in a fresh folder (the answers 1 and 1 choose 44100 Hz and 16 bits). Its
 # transcript and soxi's description replace the block between the markers
-# in README.md, so the section always shows a real run.
+# in docs/click.md, so the page always shows a real run.
 rm -f "$work/click.wav" "$work/tiklora.txt"
 printf 'tmap\t120\t4\t48\ntmap\t160\t3\t16\n' >"$work/tmap.txt"
 status=0
@@ -103,7 +103,7 @@ block="$work/block.md"
     echo "the file is 44 header bytes and 2 bytes per sample. After \`rtm\` the menu"
     echo "shows the last section's tempo, 160.0 bpm."
 } >"$block"
-section="$root/README.md"
+section="$here/click.md"
 awk -v block="$block" '
     /^<!-- worked-example:begin -->$/ { print; while ((getline line < block) > 0) print line; skip = 1; next }
     /^<!-- worked-example:end -->$/ { skip = 0 }
