@@ -21,6 +21,5 @@ while (hit := where.find(click, start)) >= 0:
     loud, start = loud + hit - start - where.count(0, start, hit), hit + len(click)
 loud += len(where) - start - where.count(0, start)
 first = at[0] if sys.argv[3:] and at else 0
-print('%d clicks at %s%s' % (len(at), ' '.join(str(a - first) for a in at[:4]), ' ...' * (len(at) > 4)))
-print('apart:' + ''.join(' %d (%d)' % g for g in sorted(Counter(b - a for a, b in zip(at, at[1:])).items())))
-print('other bytes not silent: %d' % loud)
+print('%d clicks at %s%s\napart:%s\nother bytes not silent: %d' % (len(at), ' '.join(str(a - first) for a in at[:4]), ' ...' * (len(at) > 4),
+      ''.join(' %d (%d)' % g for g in sorted(Counter(b - a for a, b in zip(at, at[1:])).items())), loud))

@@ -26,8 +26,7 @@ start_server() {
     local sink="sink_name=tk rate=44100 format=s24le channels=1"
     if [ "$kind" = pipewire ]; then
         echo 'context.properties = { default.clock.rate = 44100 default.clock.allowed-rates = [ 44100 ] }' > "$c/pipewire/pipewire.conf.d/tk.conf"
-        { printf '%s_monitor.enabled = false\n' alsa v4l2 libcamera
-          echo 'default_access.properties["enable-flatpak-portal"] = false'; } > "$c/wireplumber/main.lua.d/51-tk.lua"
+        printf '%s\n' {alsa,v4l2,libcamera}'_monitor.enabled = false' 'default_access.properties["enable-flatpak-portal"] = false' > "$c/wireplumber/main.lua.d/51-tk.lua"
         echo 'bluez_monitor.enabled = false' > "$c/wireplumber/bluetooth.lua.d/51-tk.lua"
         pipewire > "$d/log" 2>&1 & server=$!
         wait_for test -S "$d/run/pipewire-0" || { cat "$d/log"; return 1; }
@@ -53,34 +52,30 @@ start_recording() {
 stop_recording() { sleep 0.5; kill $recorder; wait $recorder 2> /dev/null || true; }
 
 # A JACK server: jackd2's dummy backend at 44100 Hz, with no sound card,
-# realtime scheduling or D-Bus, named after this shell so that it is
-# private, and no client starts one of its own. ~/.asoundrc gets `jk`,
-# which plays to system:playback_1 through ALSA's jack plugin behind a
-# plug that converts only the format (the plugin takes floats), and
-# `jkrec`, which captures system:monitor_1, what playback_1 was given.
-# The silent system:capture_1 stays connected to playback_1, or the
-# monitor would repeat its last period once the program is gone. jackd2
-# keeps its socket, semaphores and shared memory in /dev/shm; stop_jack
-# ends it cleanly, which removes them (a SIGKILL leaves them behind, and
-# a client that outlives the server leaves its semaphore).
+# realtime scheduling or D-Bus, in a user and mount namespace of its own
+# whose /dev/shm, where JACK keeps its sockets, semaphores and metadata, is
+# private: a JACK server of the user's is never touched, and nothing is
+# left behind however the case ends. `within` runs a command in there.
+# ~/.asoundrc gets `jk`, which plays to system:playback_1 through ALSA's
+# jack plugin behind a plug that converts only the format (the plugin takes
+# floats), and `jkrec`, which captures system:monitor_1, what playback_1
+# was given. The silent system:capture_1 stays connected to playback_1, or
+# the monitor would repeat its last period once the program is gone.
 start_jack() {
     export JACK_DEFAULT_SERVER=tikvane-$$ JACK_NO_START_SERVER=1
-    grep -qs '^pcm.jk ' "$HOME/.asoundrc" || cat >> "$HOME/.asoundrc" <<'END'
-pcm.jk { type plug; slave { pcm { type jack; playback_ports.0 system:playback_1 } rate unchanged } }
-pcm.jkrec { type plug; slave { pcm { type jack; capture_ports.0 system:monitor_1 } rate unchanged } }
-END
-    jackd -r -n $JACK_DEFAULT_SERVER -d dummy -r 44100 -C 1 -P 1 -m < /dev/null > "$HOME/jack.log" 2>&1 & jack=$!
-    wait_for jack_connect system:capture_1 system:playback_1 || { cat "$HOME/jack.log"; return 1; }
+    echo 'pcm.jk { type plug; slave { pcm { type jack; playback_ports.0 system:playback_1 } rate unchanged } }
+          pcm.jkrec { type plug; slave { pcm { type jack; capture_ports.0 system:monitor_1 } rate unchanged } }' >> "$HOME/.asoundrc"
+    unshare -rm sh -c 'mount -t tmpfs jack /dev/shm && exec jackd -r -d dummy -r 44100 -C 1 -P 1 -m' \
+        < /dev/null > "$HOME/jack.log" 2>&1 & jack=$!
+    within="nsenter --preserve-credentials --wd -U -m -t $jack"
+    wait_for $within jack_connect system:capture_1 system:playback_1 || { cat "$HOME/jack.log"; return 1; }
 }
 stop_jack() { kill $jack 2> /dev/null; wait $jack 2> /dev/null; }
 
 # Records what the JACK server is given into FILE, raw 24-bit mono (alsa-lib
 # turns the floats back into the very samples played), from a moment it
 # has begun reading; stop_recording ends it (arecord, ended, exits with 1).
-start_jack_recording() {
-    arecord -q -D jkrec -f S24_3LE -c 1 -r 44100 -t raw "$1" 2> /dev/null & recorder=$!
-    wait_for test -s "$1"
-}
+start_jack_recording() { $within arecord -q -D jkrec -f S24_3LE -c 1 -r 44100 -t raw "$1" 2> /dev/null & recorder=$!; wait_for test -s "$1"; }
 
 # Starts the program on the FIFO `commands` (written through fd 7), its
 # output and errors in `stamped`, each line behind the time it came. `say`
@@ -92,7 +87,7 @@ start_jack_recording() {
 begin() {
     rm -f commands lines stamped; mkfifo commands lines
     while IFS= read -r line; do printf '%s %s\n' "$EPOCHREALTIME" "$line"; done < lines > stamped &
-    env --default-signal=INT tikvane < commands > lines 2>&1 & program=$!; exec 7> commands
+    $within env --default-signal=INT tikvane < commands > lines 2>&1 & program=$!; exec 7> commands
 }
 say() { printf "$1\n" >&7; }
 seen() { [ "$(grep -c -- "$2" stamped)" -ge "$1" ]; }

@@ -41,8 +41,7 @@ def expand(line):
         return [line]
     values = dict(kv.split('=', 1) for kv in m.group(2).split())
     text = open(os.path.join(HERE, 'texts', m.group(1)), encoding='utf-8').read()
-    return re.sub(r'\{(\w+)=([^}]*)\}', lambda f: values.get(f.group(1), f.group(2)),
-                  text).rstrip('\n').split('\n')
+    return re.sub(r'\{(\w+)=([^}]*)\}', lambda f: values.get(f.group(1), f.group(2)), text).rstrip('\n').split('\n')
 
 
 def run(script, work, dirs):
@@ -56,12 +55,9 @@ def run(script, work, dirs):
     shell = subprocess.Popen(['bash', '-c', script], cwd=work, env=env, start_new_session=True,
                              stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
     kill = lambda: subprocess.run(['kill', '-KILL', '--', '-%d' % shell.pid], stderr=-3)
-    timer = threading.Timer(DEADLINE, kill)
-    timer.start()
+    (timer := threading.Timer(DEADLINE, kill)).start()
     printed = shell.stdout.read(LIMIT + 1)
-    timer.cancel()
-    kill()
-    shell.wait()
+    timer.cancel(), kill(), shell.wait()
     return printed.decode('latin-1')
 
 
@@ -74,8 +70,7 @@ def main(args, dirs=[], failed=False):
     for i, (cmd, want) in enumerate(steps):
         if i + 1 >= len(pieces):
             sys.exit('cut short (%d s, %d bytes at most) before "%s":\n%s' % (DEADLINE, LIMIT, cmd, pieces[-1][-3000:]))
-        status = int(pieces[i + 1].split('\n', 1)[0])
-        lines = (pieces[i] if i == 0 else pieces[i].split('\n', 1)[1]).split('\n')
+        status, lines = int(pieces[i + 1].split('\n', 1)[0]), (pieces[i] if i == 0 else pieces[i].split('\n', 1)[1]).split('\n')
         actual = lines[:-1] + ([lines[-1] + ' (no-eol)'] if lines[-1] else []) + (['[%d]' % status] if status else [])
         if actual != want:
             print('$ ' + cmd + '\n' + '\n'.join(difflib.unified_diff(want, actual, lineterm='')))

@@ -8,14 +8,11 @@ for byte as it was.
   $ limited() { (trap '' XFSZ; ulimit -f 1000; tikvane > out; echo "[$?] $(tail -n 1 out)"); }
   $ honest() { set -- $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1) $(soxi -s $1)
   >            [ $(($1 - 8)) = $2 ] && [ $(($1 - 44)) = $3 ] && [ $3 = $(($4 * 3)) ] && [ $4 -gt 333000 ] && echo honest; }
-  $ printf 'tmap\t120\t4\t2\ntmap\t160\t3\t16\n' > tmap.txt; for command in w rtm; do printf "1\n2\n$command\nx\n" | limited; honest click.wav; done
-  [2] Could not write click.wav: File too large
-  honest
-  [2] Could not write click.wav: File too large
-  honest
-  $ printf '1\n2\nm 1\nw\nx\n' | tikvane > /dev/null; cp click.wav before.wav; printf '1\n2\n+\nx\n' | limited; cmp click.wav before.wav && echo unchanged
-  [2] Could not write click.wav: File too large
-  unchanged
+  $ printf 'tmap\t120\t4\t2\ntmap\t160\t3\t16\n' > tmap.txt; for command in w rtm; do echo "$(printf "1\n2\n$command\nx\n" | limited) $(honest click.wav)"; done
+  >   printf '1\n2\nm 1\nw\nx\n' | tikvane > /dev/null; cp click.wav before.wav; echo "$(printf '1\n2\n+\nx\n' | limited) $(cmp click.wav before.wav && echo unchanged)"
+  [2] Could not write click.wav: File too large honest
+  [2] Could not write click.wav: File too large honest
+  [2] Could not write click.wav: File too large unchanged
 
 Ctrl-C (SIGINT), a kill (SIGTERM) or a closed terminal (SIGHUP) during a
 long w, + or rtm stops it the same way. After Ctrl-C the program says so,
@@ -32,10 +29,8 @@ delivered.
   >   rm -f click.wav; echo "$(stop $signal w 1000000) $(honest click.wav)"
   >   rm -f click.wav; echo "$(stop $signal rtm 1000000) $(honest click.wav)"
   >   cp before.wav click.wav; echo "$(stop $signal + 2000000) $(cmp click.wav before.wav && echo unchanged)"
-  > done | awk 'NR <= 3 { print; next } { printf "%s%s", $0, NR % 3 ? ", " : "\n" }'
-  INT w: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest
-  INT rtm: [2] Found 2 map entries. Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest
-  INT +: [2] Writing stopped: click.wav is as it was before. Saved Settings tempo	120.00 unchanged
+  > done | awk '{ printf "%s%s", $0, NR % 3 ? ", " : "\n" }'
+  INT w: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest, INT rtm: [2] Found 2 map entries. Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest, INT +: [2] Writing stopped: click.wav is as it was before. Saved Settings tempo	120.00 unchanged
   TERM w: [143]  honest, TERM rtm: [143] Found 2 map entries. honest, TERM +: [143]  unchanged
   HUP w: [129]  honest, HUP rtm: [129] Found 2 map entries. honest, HUP +: [129]  unchanged
 
@@ -52,8 +47,6 @@ where a folder has its name) is reported with the system's reason; nothing
 is touched and the menu comes back with every setting as it was (rtm
 leaves the tempo alone then).
 
-  $ mkdir take.wav; printf '1\n2\nn no/such/take.wav\nw\nrtm\nn take.wav\nw\ns\nx\n' | tikvane | grep Could | uniq -c
-        2 Could not create 'no/such/take.wav': No such file or directory
-        1 Could not create 'take.wav': Is a directory
-  $ grep -e tempo -e save tiklora.txt | paste -sd ' '
+  $ mkdir take.wav; printf '1\n2\nn no/such/take.wav\nw\nrtm\nn take.wav\nw\ns\nx\n' | tikvane | grep Could | uniq -c | paste -sd '|'; grep -e tempo -e save tiklora.txt | paste -sd ' '
+        2 Could not create 'no/such/take.wav': No such file or directory|      1 Could not create 'take.wav': Is a directory
   tempo	120.00 save	take.wav

@@ -3,15 +3,13 @@ the defaults make 111 bytes. When the file is there it is loaded and
 shown; fields it does not name keep their defaults, and floats keep the
 decimals they were saved with. Each value command asks for its value.
 
-  $ printf '1\n2\ns\nx\n' | tikvane | grep Saved; tr '\n' '|' < tiklora.txt
-  Saved Settings
-  rate	44100|device	default|bits	24|tempo	120.00|Hz	60.00|atime	10.0|meter	4|meas	48|save	click.wav|map	tmap.txt| (no-eol)
+  $ echo "$(printf '1\n2\ns\nx\n' | tikvane | grep Saved) $(tr '\n' '|' < tiklora.txt)"
+  Saved Settings rate	44100|device	default|bits	24|tempo	120.00|Hz	60.00|atime	10.0|meter	4|meas	48|save	click.wav|map	tmap.txt|
   $ printf 't 97.333\nal 2.34\nb 3\nm 7\nn out.wav\no cap\nf 80.5\ns\nx\n' | tikvane | grep -x 'Enter.*' | tr '\n' '|'
-  >   printf 'bits\t16\n' >> tiklora.txt; echo; echo x | tikvane
+  >   printf 'bits\t16\n' >> tiklora.txt; echo; echo x | tikvane > out; sed -n '/^Settings/,/^ready/p' out | paste -sd '|'; sed '1,/^ready/d' out
   Enter tempo in beats per minute|Enter audition length in seconds|Enter beats per measure|Enter number of measures|Enter new output file name.|Enter new playback device name.|Enter lowest frequency of click in Hz|
-  {loaded bits=16 device=cap meter=3 meas=7 atime=2.3 Hz=80.50 save=out.wav}
+  Settings Loaded|-------------------------|rate: 44100	bits: 16	device: cap|meter: 3	meas: 7	atime: 2.3|Hz: 80.50	save: out.wav	tmap: tmap.txt|-------------------------|ready
   {menu tempo=97.3 Hz=80.5 meter=3 atime=2.3 device=cap meas=7 save=out.wav}
-  [2]
 
 The file is read as words: a known key takes the rest of its line as its
 value. `show` prints the loaded values and the tempo of the menu.
@@ -36,18 +34,16 @@ other than 16 is 24. Only the first MiB of the file is read: here it ends
 just before the 3 of the meter's line.
 
   $ printf 'device\t%040d\nsave\t%0100d\nmap\t%0300d\nbits\t20\n' 0 0 0 > tiklora.txt; show
+  >   { printf 'tempo\t80\n'; head -c 1048561 /dev/zero | tr '\0' ' '; printf 'meter\t3\nmeas\t5\n'; } > tiklora.txt; show
   44100	24	000000000000000|4	48	10.0|60.00	000000000000000000000000000000000000000000000000000000000000000	0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000|120.0
-  $ { printf 'tempo\t80\n'; head -c 1048561 /dev/zero | tr '\0' ' '; printf 'meter\t3\nmeas\t5\n'; } > tiklora.txt; show
   44100	24	default|4	48	10.0|60.00	click.wav	tmap.txt|80.0
 
 A rate of 0, or one above 768000 Hz (here -1, read as 4294967295), is
 refused with a word, and 44100 Hz is used.
 
-  $ for rate in 0 -1; do printf "rate\t$rate\n" > tiklora.txt; echo x | tikvane | grep -e Sample -e rate:; done
-  Sample rate 0 Hz is outside 1 to 768000 Hz; using 44100 Hz.
-  rate: 44100	bits: 24	device: default
-  Sample rate 4294967295 Hz is outside 1 to 768000 Hz; using 44100 Hz.
-  rate: 44100	bits: 24	device: default
+  $ for rate in 0 -1; do printf "rate\t$rate\n" > tiklora.txt; echo x | tikvane | grep -o -e 'Sample.*' -e 'rate: [0-9]*' | paste -sd ' '; done
+  Sample rate 0 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100
+  Sample rate 4294967295 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100
 
 A save is written beside tiklora.txt and put in its place only once it is
 whole on the disk. When it cannot be written (a file-size limit of 0, as
@@ -57,16 +53,11 @@ tiklora.txt that is a symbolic link stays one, and the file it leads to
 keeps its permissions; one that leads to what is not a plain file (a
 FIFO) is not replaced.
 
-  $ printf 'rate\t96000\n' > real.txt; chmod 604 real.txt; ln -sf real.txt tiklora.txt
-  $ (trap '' XFSZ; ulimit -f 0; printf 's\nx\n' | tikvane | grep -e Could -e Saved); echo $(ls); printf 't 90\ns\nx\n' | tikvane | grep Saved
-  >   stat -c '%A %N' real.txt tiklora.txt; grep -e rate -e tempo real.txt
+  $ printf 'rate\t96000\n' > real.txt; chmod 604 real.txt; ln -sf real.txt tiklora.txt; (trap '' XFSZ; ulimit -f 0; printf 's\nx\n' | tikvane | grep -e Could -e Saved)
+  >   echo $(ls -I out); printf 't 90\ns\nx\n' | tikvane | grep Saved; echo $(stat -c '%A %N' real.txt tiklora.txt) $(grep -e rate -e tempo real.txt)
   Could not save settings to 'tiklora.txt': File too large
   real.txt tiklora.txt
   Saved Settings
-  -rw----r-- 'real.txt'
-  lrwxrwxrwx 'tiklora.txt' -> 'real.txt'
-  rate	96000
-  tempo	90.00
-  $ mkfifo fifo; ln -sf fifo tiklora.txt; echo 'tempo 80' > fifo & printf 's\nx\n' | tikvane | grep -e Could -e Loaded
-  Settings Loaded
+  -rw----r-- 'real.txt' lrwxrwxrwx 'tiklora.txt' -> 'real.txt' rate 96000 tempo 90.00
+  $ mkfifo fifo; ln -sf fifo tiklora.txt; echo 'tempo 80' > fifo & printf 's\nx\n' | tikvane | grep Could
   Could not save settings to 'tiklora.txt': it is not a regular file

@@ -14,9 +14,8 @@ measures is a header alone (here at 48000 Hz, 16 bits).
 after w, three tracks of one measure (`sizes` shows the file's length, its
 RIFF size and its data size).
 
-  $ printf '1\n2\nm 1\nw\n+\n+\nx\n' | tikvane > /dev/null; sizes click.wav; clicks.py click.wav 2205 | sed -n 2p
-  793844 793836 793800
-  apart: 22050 (11)
+  $ printf '1\n2\nm 1\nw\n+\n+\nx\n' | tikvane > /dev/null; echo $(sizes click.wav) $(clicks.py click.wav 2205 | sed -n 2p)
+  793844 793836 793800 apart: 22050 (11)
 
 The click is 8 harmonics of the lowest frequency, 3 periods each, the
 amplitude halving per harmonic and per period. Harmonics whose octave
@@ -44,8 +43,7 @@ A track of one sample (1764000 bpm, one beat) holds the whole click. With
 a negative tempo and meter the beats are all due at once, so the clicks
 follow one another.
 
-  $ track() { rm -f click.wav; printf "1\n2\nm 1\n$1\nw\nx\n" | tikvane > /dev/null
-  >           echo "$(sizes click.wav): $(clicks.py click.wav 2205 | head -n 2 | paste -sd ' ')"; }
+  $ track() { rm -f click.wav; printf "1\n2\nm 1\n$1\nw\nx\n" | tikvane > /dev/null; echo "$(sizes click.wav): $(clicks.py click.wav 2205 | head -n 2 | paste -sd ' ')"; }
   $ track 't 160'; track 't 1199.7'; track 't 1500'; track 't 1764000\nb 1'; track 't -60\nb -4'
   198494 198486 198450: 4 clicks at 0 16538 33075 49613 apart: 16537 (1) 16538 (2)
   26510 26502 26466: 4 clicks at 0 2206 4412 6617 apart: 2205 (1) 2206 (2)
