@@ -8,10 +8,10 @@ sizes() { echo $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1
 wav() { perl -e '($c, $r, $b, $d) = @ARGV; print pack "A4VA4A4VvvVVvvA4V", "RIFF", 36 + $d,
         "WAVE", "fmt ", 16, 1, $c, $r, 3 * $r, 3, $b, "data", $d' "$@"; }
 
-# `stop_wait SIGNAL COMMANDS`: runs the program on the answers 1 and 2, the
-# COMMANDS and s, sends it SIGNAL half a second later, and prints its exit
-# status, whether it ended within half a second of the signal, and what it
-# printed that is neither the menu nor a prompt.
+# `stop_wait SIGNALS COMMANDS`: runs the program on the answers 1 and 2, the
+# COMMANDS and s, sends it the SIGNALS half a second later, one after the
+# other, and prints its exit status, whether it ended within half a second
+# of them, and what it printed that is neither the menu nor a prompt.
 stop_wait() { printf "1\n2\n$2\ns\n" | env --default-signal=INT tikvane > out 2>&1 & sleep 0.5; local t=$EPOCHREALTIME
-         kill -$1 $!; wait $!; echo "$1: [$?] $(awk "BEGIN { print $EPOCHREALTIME - $t < 0.5 ? \"at once\" : \"late\" }"):" \
+         for signal in $1; do kill -$signal $!; done; wait $! 2> /dev/null; echo "$1: [$?] $(awk "BEGIN { print $EPOCHREALTIME - $t < 0.5 ? \"at once\" : \"late\" }"):" \
            $(sed -e '1,/^ready/d' -e '/^\t\|^$\|^Enter\|settings:$/d' out | paste -sd '|'); }
