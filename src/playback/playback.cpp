@@ -178,7 +178,8 @@ bool open_device(const char* device, uint32_t rate, int32_t bits, Device* dev)
         snd_pcm_close(pcm);  // refused already; how the close went changes nothing
         return false;
     }
-    dev->stallMs = stallMs + static_cast<int>(std::min<snd_pcm_uframes_t>(buffer * 1000 / rate, 1 << 30));
+    const snd_pcm_uframes_t bufferMs = buffer * 1000 / rate;
+    dev->stallMs = stallMs + static_cast<int>(std::min<snd_pcm_uframes_t>(bufferMs, 1 << 30));
     return true;
 }
 
@@ -199,7 +200,8 @@ int hand_over(const Device& dev, const int8_t* buffer, int64_t frames, int64_t f
             idleMs = 0;
             continue;
         }
-        const int rc = n == -EAGAIN || n == 0 ? snd_pcm_wait(dev.pcm, waitStep) : static_cast<int>(n);
+        const int rc =
+            n == -EAGAIN || n == 0 ? snd_pcm_wait(dev.pcm, waitStep) : static_cast<int>(n);
         if (rc == 0 && (idleMs += waitStep) >= dev.stallMs) return stalled;
         if (rc < 0) return snd_pcm_recover(dev.pcm, rc, 1);
     }

@@ -35,6 +35,6 @@ struct Click {
 };
 
 // One rebuild of the click for the current settings; `rate` is at least 1
-// (start-up refuses 0). Prints GEN_CLICK's
-// newline (and the too-low message when it applies).
+// (start-up refuses 0). Prints GEN_CLICK's newline (and the too-low
+// message when it applies).
 Click build_click(uint32_t rate, float Hz, int32_t bits);

@@ -95,20 +95,21 @@ bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits, int64_t 
         return refuse("Can't add to %s: its header states %lld data bytes, but it holds %lld.\n",
                       name, static_cast<long long>(stated), static_cast<long long>(held));
     if (held > stated)
-        return refuse("Can't add to %s: its data chunk ends %lld bytes before the end of the file.\n",
+        return refuse("Can't add to %s: its data chunk ends %lld bytes before the end of the "
+                      "file.\n",
                       name, static_cast<long long>(held - stated));
     if (held % bytes_per_sample(bits) != 0)
         return refuse("Can't add to %s: its %lld data bytes end in a partial sample.\n", name,
                       static_cast<long long>(held));
     return fits_in_header("add to", name, held, more);
-    return true;
 }
 
 }  // namespace
 
 int64_t add_counts(int64_t a, int64_t b)
 {
-    return a > std::numeric_limits<int64_t>::max() - b ? std::numeric_limits<int64_t>::max() : a + b;
+    const int64_t most = std::numeric_limits<int64_t>::max();
+    return a > most - b ? most : a + b;
 }
 
 bool fits_in_header(const char* verb, const char* name, int64_t held, int64_t more)

@@ -6,15 +6,15 @@
 // from. A file that `w` or `rtm` cannot create, or that `+` refuses, is
 // reported on standard output and the command does nothing more; so is a
 // track whose data would pass the 4294967259 bytes a header can state,
-// before anything is written. A write
-// that fails prints "Could not write NAME: <reason>" and ends the process
-// with status 2. Whether a write fails or a signal stops it, no file is left
-// that lies: an append is undone, a new track keeps its whole samples and a
-// header that states them.
+// before anything is written. A write that fails prints "Could not write
+// NAME: <reason>" and ends the process with status 2. Whether a write fails
+// or a signal stops it, no file is left that lies: an append is undone, a
+// new track keeps its whole samples and a header that states them.
 //
 // From before the header is written to the end of a write, Ctrl-C, a kill
-// (SIGTERM) and a closed terminal (SIGHUP) stop it at once. After Ctrl-C the command says so and returns; after the
-// other two the process ends by that signal.
+// (SIGTERM) and a closed terminal (SIGHUP) stop it at once. After Ctrl-C
+// the command says so and returns; after the other two the process ends by
+// that signal.
 #pragma once
 
 #include <cstdint>
