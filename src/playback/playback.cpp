@@ -10,8 +10,6 @@
 
 #include <alsa/asoundlib.h>
 
-#include <poll.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -31,7 +29,6 @@ constexpr snd_pcm_uframes_t requestedPeriodFrames = 1024;
 // The device is waited for in steps of this many milliseconds, so that a
 // stop signal is seen within one step whatever the device does.
 constexpr int waitStep = 100;
-constexpr int drainStep = 10;
 
 // A device that takes nothing for this long, beyond the time its buffer
 // lasts, has stopped without a word (a JACK server that died): the playback
@@ -53,7 +50,7 @@ struct Device {
     snd_pcm_t* pcm;
     unsigned channels;
     snd_pcm_uframes_t periodFrames;
-    int stallMs;  // how long it may take nothing before it counts as stopped
+    int64_t stallMs;  // how long it may take nothing before it counts as stopped
 };
 
 void print_measure(int32_t measure)
@@ -178,52 +175,46 @@ bool open_device(const char* device, uint32_t rate, int32_t bits, Device* dev)
         snd_pcm_close(pcm);  // refused already; how the close went changes nothing
         return false;
     }
-    const snd_pcm_uframes_t bufferMs = buffer * 1000 / rate;
-    dev->stallMs = stallMs + static_cast<int>(std::min<snd_pcm_uframes_t>(bufferMs, 1 << 30));
+    dev->stallMs = stallMs + static_cast<int64_t>(buffer) * 1000 / rate;
     return true;
 }
 
-// Hands `frames` frames of `buffer` to the device, waiting for room in
-// steps. Returns 0 when they were taken or a stop signal came first; an
-// underrun or a suspend is recovered, and what was not yet taken is lost.
-// Otherwise returns the failure: the device's error, or `stalled` when it
-// has taken nothing for its stall time.
-int hand_over(const Device& dev, const int8_t* buffer, int64_t frames, int64_t frameBytes)
+// Waits a step for the device to take samples. Returns what the wait gave
+// (1 ready, 0 not yet, below 0 an error), or `stalled` once the steps in
+// which it took nothing add up to its stall time.
+int wait_step(const Device& dev, int64_t* idleMs)
 {
-    int idleMs = 0;
-    while (frames > 0 && !stopSignal) {
-        const snd_pcm_sframes_t n =
-            snd_pcm_writei(dev.pcm, buffer, static_cast<snd_pcm_uframes_t>(frames));
-        if (n > 0) {
-            buffer += n * frameBytes;
-            frames -= n;
-            idleMs = 0;
-            continue;
-        }
-        const int rc =
-            n == -EAGAIN || n == 0 ? snd_pcm_wait(dev.pcm, waitStep) : static_cast<int>(n);
-        if (rc == 0 && (idleMs += waitStep) >= dev.stallMs) return stalled;
-        if (rc < 0) return snd_pcm_recover(dev.pcm, rc, 1);
+    const int rc = snd_pcm_wait(dev.pcm, waitStep);
+    return rc == 0 && (*idleMs += waitStep) >= dev.stallMs ? stalled : rc;
+}
+
+// Hands one period to the device, waiting for room in steps. Returns 0 when
+// it was taken (a short write is passed over) or a stop signal came first;
+// an underrun or a suspend is recovered and costs the period. Otherwise
+// returns the failure: the device's error, or `stalled`.
+int hand_over(const Device& dev, const int8_t* period)
+{
+    for (int64_t idleMs = 0; !stopSignal;) {
+        const snd_pcm_sframes_t n = snd_pcm_writei(dev.pcm, period, dev.periodFrames);
+        if (n != -EAGAIN) return n < 0 ? snd_pcm_recover(dev.pcm, static_cast<int>(n), 1) : 0;
+        const int rc = wait_step(dev, &idleMs);
+        if (rc < 0) return snd_pcm_recover(dev.pcm, rc, 1);  // `stalled` passes through
     }
     return 0;
 }
 
-// Plays out what the device holds, looking in short steps whether it is
-// done. Returns 0 when it is (or a stop signal came), or the failure: the
-// device's error, or `stalled` when nothing moved for its stall time.
+// Plays out what the device holds, looking in steps whether it is done.
+// Returns 0 when it is (or a stop signal came), or the failure: the
+// device's error, or `stalled` when it has taken nothing for its stall time.
+// How else a wait ended, the next look at the drain tells.
 int play_out(const Device& dev)
 {
-    int idleMs = 0;
-    snd_pcm_sframes_t lastRoom = -1;
-    for (;;) {
+    for (int64_t idleMs = 0; !stopSignal;) {
         const int rc = snd_pcm_drain(dev.pcm);
-        if (rc != -EAGAIN || stopSignal) return rc == -EAGAIN ? 0 : rc;
-        const snd_pcm_sframes_t room = snd_pcm_avail(dev.pcm);
-        idleMs = room == lastRoom ? idleMs + drainStep : 0;
-        lastRoom = room;
-        if (idleMs >= dev.stallMs) return stalled;
-        poll(nullptr, 0, drainStep);
+        if (rc != -EAGAIN) return rc;
+        if (wait_step(dev, &idleMs) == stalled) return stalled;
     }
+    return 0;
 }
 
 // Whether the device failed while playing (rc below 0, after recovery was
@@ -266,7 +257,7 @@ bool PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t r
         int64_t framesQueued = 0;
         do {
             fill_period(periodBuffer.data(), periodFrames, frameBytes, played, meter, &pos);
-            rc = hand_over(dev, periodBuffer.data(), periodFrames, frameBytes);
+            rc = hand_over(dev, periodBuffer.data());
             framesQueued += periodFrames;
         } while (framesQueued < limit && !stopSignal && rc == 0);
     }

@@ -6,10 +6,9 @@ writes 18 s at 160 bpm. (`sizes` shows a file's length, its RIFF size and
 its data size.)
 
   $ printf 'tmap\t120\t4\t48\ntmap\t160\t3\t16\n' > tmap.txt; printf '1\n2\nrtm\nx\n' | tikvane | sed -n -e '/^Parsing/,/^Found/p' -e 's/.*adjust tempo (\(.*\)).*/\1/p' | paste -sd '|'
-  >   sizes click.wav; sha256sum click.wav; printf '1\n2\nrtm\nw\nx\n' | tikvane > /dev/null; sizes click.wav
+  >   echo $(sizes click.wav) $(sha256sum click.wav); printf '1\n2\nrtm\nw\nx\n' | tikvane > /dev/null; sizes click.wav
   120.0 bpm|Parsing tmap file..|Found 2 map entries.|160.0 bpm
-  15082244 15082236 15082200
-  bd5e0e9f53c522505b91fb5e6d8255fad3bb57ebebf2651279c252b9234518bb  click.wav
+  15082244 15082236 15082200 bd5e0e9f53c522505b91fb5e6d8255fad3bb57ebebf2651279c252b9234518bb click.wav
   2381444 2381436 2381400
 
 A section is the word tmap, then tempo, beats per measure and measures,
