@@ -148,7 +148,7 @@ bool open_device(const char* device, uint32_t rate, int32_t bits, Device* dev)
     std::vector<char> space(snd_pcm_hw_params_sizeof());
     auto* params = reinterpret_cast<snd_pcm_hw_params_t*>(space.data());
     const snd_pcm_format_t format = bits == 16 ? SND_PCM_FORMAT_S16_LE : SND_PCM_FORMAT_S24_3LE;
-    unsigned channels = 1, nearRate = rate;
+    unsigned channels, nearRate = rate;
     snd_pcm_uframes_t period = requestedPeriodFrames, buffer = 2 * requestedPeriodFrames;
     snd_pcm_t* pcm = dev->pcm;
     const char* readBack = "read back hw parameters";
@@ -157,7 +157,7 @@ bool open_device(const char* device, uint32_t rate, int32_t bits, Device* dev)
         granted(snd_pcm_hw_params_set_access(pcm, params, SND_PCM_ACCESS_RW_INTERLEAVED),
                 "set access type", device) &&
         granted(snd_pcm_hw_params_set_format(pcm, params, format), "set playback format", device) &&
-        granted(snd_pcm_hw_params_set_channels_near(pcm, params, &channels), "set channels",
+        granted(snd_pcm_hw_params_set_channels_first(pcm, params, &channels), "set channels",
                 device) &&
         granted(snd_pcm_hw_params_set_rate_near(pcm, params, &nearRate, nullptr),
                 "set sample rate", device) &&

@@ -6,7 +6,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 
 #include <unistd.h>
 
@@ -67,7 +66,7 @@ unsigned little_endian(const uint8_t* b, int n)
 
 // The checks of can_append_to() on the open file; returns false having
 // said why.
-bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits, int64_t more)
+bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits, double more)
 {
     // The tag must come with its size field, or the fix-up after the append
     // would write the size over the first samples appended.
@@ -101,24 +100,17 @@ bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits, int64_t 
     if (held % bytes_per_sample(bits) != 0)
         return refuse("Can't add to %s: its %lld data bytes end in a partial sample.\n", name,
                       static_cast<long long>(held));
-    return fits_in_header("add to", name, held, more);
+    return fits_in_header("add to", name, static_cast<double>(held) + more);
 }
 
 }  // namespace
 
-int64_t add_counts(int64_t a, int64_t b)
+bool fits_in_header(const char* verb, const char* name, double bytes)
 {
-    const int64_t most = std::numeric_limits<int64_t>::max();
-    return a > most - b ? most : a + b;
-}
-
-bool fits_in_header(const char* verb, const char* name, int64_t held, int64_t more)
-{
-    const int64_t total = add_counts(held, more);
-    if (total <= maxDataBytes) return true;
-    std::printf("Can't %s %s: its data would come to up to %lld bytes, more than the %lld a WAV "
+    if (bytes <= maxDataBytes) return true;
+    std::printf("Can't %s %s: its data would come to up to %.0f bytes, more than the %lld a WAV "
                 "header can state.\n",
-                verb, name, static_cast<long long>(total), static_cast<long long>(maxDataBytes));
+                verb, name, bytes, static_cast<long long>(maxDataBytes));
     return false;
 }
 
@@ -190,7 +182,7 @@ void FIX_SIZE(const char* name)
     close_file(f, name);
 }
 
-bool can_append_to(const char* name, uint32_t rate, int32_t bits, int64_t more)
+bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more)
 {
     FILE* f = std::fopen(name, "rb+");
     if (!f && errno == ENOENT) return refuse("%s: The requested filename does not exist!\n", name);

@@ -12,13 +12,11 @@ constexpr int64_t dataTagAt = 36;
 // length less 8, must fit in 32 bits.
 constexpr int64_t maxDataBytes = 0xFFFFFFFFLL - 36;
 
-// a + b, for counts of 0 or more; saturates at the largest count.
-int64_t add_counts(int64_t a, int64_t b);
-
-// Whether `held` data bytes and `more` besides fit in a header; if not,
-// prints "Can't VERB NAME: its data would come to up to N bytes, more than
-// the 4294967259 a WAV header can state." and returns false.
-bool fits_in_header(const char* verb, const char* name, int64_t held, int64_t more);
+// Whether `bytes` of data fit in a header; if not, prints "Can't VERB
+// NAME: its data would come to up to N bytes, more than the 4294967259 a
+// WAV header can state." and returns false. A count of bytes too large
+// for 64 bits is still a count here: it is a double.
+bool fits_in_header(const char* verb, const char* name, double bytes);
 
 // Writes the two sizes of a file `length` bytes long whose "data" tag is at
 // `tag`: bytes after the data size field, and length - 8, modulo 2^32.
@@ -32,10 +30,10 @@ bool write_sizes(int fd, int64_t tag, int64_t length);
 // process through fail_file().
 void close_file(std::FILE* f, const char* name);
 
-// Whether `name` is a file `+` can add `more` data bytes to with the
+// Whether `name` is a file `+` can add up to `more` data bytes to with the
 // settings' `rate` and `bits`: a WAV file, writable, with a "data" tag and
 // its size field, a "fmt " chunk of one channel at that rate and depth, a
 // data chunk of whole samples that ends the file, holding what its header
 // states, and room in the header for `more`. When it is not, prints why on
 // standard output, naming the file.
-bool can_append_to(const char* name, uint32_t rate, int32_t bits, int64_t more);
+bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more);

@@ -17,7 +17,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <limits>
 
 #include "common/fatal.h"
 #include "common/stop.h"
@@ -127,15 +126,13 @@ void report_uncreatable(const char* name)
     std::printf("Could not create '%s': %s\n", name, std::strerror(errno));
 }
 
-// The most data bytes WRITE_FILE writes for `count` samples: the samples,
-// and a last click that may run past them by up to clickLength - 1.
-// Saturates at the largest count.
-int64_t most_bytes(int64_t count, const Click& click, int32_t bits)
+// At most how many data bytes WRITE_FILE writes for `count` samples (0 or
+// more): the samples, and a last click that may run past them, as a double
+// so that no count wraps.
+double most_bytes(int64_t count, const Click& click, int32_t bits)
 {
-    if (count < 1) return 0;
-    const int64_t limit = std::numeric_limits<int64_t>::max() / 4 - click.length;
-    if (count > limit) return std::numeric_limits<int64_t>::max();
-    return (count + std::max<int64_t>(click.length - 1, 0)) * bytes_per_sample(bits);
+    const double samples = static_cast<double>(count) + static_cast<double>(click.length);
+    return samples * bytes_per_sample(bits);
 }
 
 // Samples of a tempo map section written by `rtm`.
@@ -195,7 +192,7 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
 
 void write_track(const UserSettings& s, int64_t trackSamples, const Click& click)
 {
-    if (!fits_in_header("write", s.save, 0, most_bytes(trackSamples, click, s.bits))) return;
+    if (!fits_in_header("write", s.save, most_bytes(trackSamples, click, s.bits))) return;
     StopHandlers handlers;
     catch_stops(&handlers);  // before the header, which states the whole track
     int64_t written = 0;
@@ -222,10 +219,10 @@ void append_track(const UserSettings& s, int64_t trackSamples, const Click& clic
 bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s,
                      const Click& click)
 {
-    int64_t total = 0;
+    double total = 0;
     for (const TempoMapEntry& e : map)
-        total = add_counts(total, most_bytes(section_length(s.rate, e), click, s.bits));
-    if (!fits_in_header("write", s.save, 0, total)) return false;
+        total += most_bytes(section_length(s.rate, e), click, s.bits);
+    if (!fits_in_header("write", s.save, total)) return false;
     StopHandlers handlers;
     catch_stops(&handlers);
     const bool created = MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), 0);

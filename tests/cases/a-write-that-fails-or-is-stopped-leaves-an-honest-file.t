@@ -35,14 +35,14 @@ delivered.
   HUP w: [129]  honest, HUP rtm: [129] Found 2 map entries. honest, HUP +: [129]  unchanged
 
 The stops are caught before the header is written, and no wait outlives
-them: while w or rtm waits to create a FIFO that nobody reads, Ctrl-C
+them: while rtm or w waits to create a FIFO that nobody reads, Ctrl-C
 brings the menu back and SIGTERM ends the program, each at once; a Ctrl-C
 taken after the SIGTERM does not undo it (both reach the program while it
 is stopped, and it takes the SIGTERM first).
 
-  $ mkfifo fifo; stop_wait INT 'n fifo\nw'; stop_wait 'STOP TERM INT CONT' 'n fifo\nrtm'
-  INT: [2] at once: Could not create 'fifo': Interrupted system call|Saved Settings
-  STOP TERM INT CONT: [143] at once: Parsing tmap file..|Found 2 map entries.|Could not create 'fifo': Interrupted system call
+  $ mkfifo fifo; stop_wait INT 'n fifo\nrtm'; stop_wait 'STOP TERM INT CONT' 'n fifo\nw'
+  INT: [2] at once: Parsing tmap file..|Found 2 map entries.|Could not create 'fifo': Interrupted system call|Saved Settings
+  STOP TERM INT CONT: [143] at once: Could not create 'fifo': Interrupted system call
 
 An output file that cannot be made (in a folder that does not exist, or
 where a folder has its name) is reported with the system's reason; nothing

@@ -30,10 +30,8 @@ cannot be written:
 A file of another layout: no samples of another depth, rate or channel
 count are glued to it.
 
-  $ for layout in '1 44100 16' '1 4294967295 280' '2 44100 24'; do wav $layout 0 | add; done
-  Can't add to t.wav: it holds 1 channel(s) at 44100 Hz, 16 bits; the settings write 1 channel at 44100 Hz, 24 bits. untouched
-  Can't add to t.wav: it holds 1 channel(s) at 4294967295 Hz, 280 bits; the settings write 1 channel at 44100 Hz, 24 bits. untouched
-  Can't add to t.wav: it holds 2 channel(s) at 44100 Hz, 24 bits; the settings write 1 channel at 44100 Hz, 24 bits. untouched
+  $ for layout in '1 44100 16' '1 4294967295 280' '2 44100 24'; do wav $layout 0 | add; done | sed 's/; the settings write 1 channel at 44100 Hz, 24 bits. untouched/;/' | paste -sd ' '
+  Can't add to t.wav: it holds 1 channel(s) at 44100 Hz, 16 bits; Can't add to t.wav: it holds 1 channel(s) at 4294967295 Hz, 280 bits; Can't add to t.wav: it holds 2 channel(s) at 44100 Hz, 24 bits;
 
 A file whose data does not end on a whole sample (a write cut short by a
 crash), whose header states more data than it holds, or whose data chunk

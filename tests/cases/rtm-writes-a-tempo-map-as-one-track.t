@@ -59,4 +59,4 @@ refused before anything is written, though each alone would fit: two of
 
   $ printf 'rate\t96000\n' > tiklora.txt; printf 'tmap\t120\t4\t3750\n%.0s' 1 2 > tmap.txt; cp click.wav before
   >   echo $(printf 'rtm\nx\n' | tikvane | grep Can) $(cmp click.wav before && echo untouched)
-  Can't write click.wav: its data would come to up to 4320028794 bytes, more than the 4294967259 a WAV header can state. untouched
+  Can't write click.wav: its data would come to up to 4320028800 bytes, more than the 4294967259 a WAV header can state. untouched

@@ -41,23 +41,24 @@ just before the 3 of the meter's line.
 A rate of 0, or one above 768000 Hz (here -1, read as 4294967295), is
 refused with a word, and 44100 Hz is used.
 
-  $ for rate in 0 -1; do printf "rate\t$rate\n" > tiklora.txt; echo x | tikvane | grep -o -e 'Sample.*' -e 'rate: [0-9]*' | paste -sd ' '; done
-  Sample rate 0 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100
-  Sample rate 4294967295 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100
+  $ for rate in 0 -1; do printf "rate\t$rate\n" > tiklora.txt; echo x | tikvane | grep -o -e 'Sample.*' -e 'rate: [0-9]*'; done | paste -sd ' '
+  Sample rate 0 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100 Sample rate 4294967295 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100
 
 A save is written beside tiklora.txt and put in its place only once it is
 whole on the disk. When it cannot be written (a file-size limit of 0, as
 on a full disk) the program says why, does not claim to have saved, goes
 on, and leaves the old file as it was, with nothing beside it. A
-tiklora.txt that is a symbolic link stays one, and the file it leads to
+tiklora.txt that is a symbolic link (here to a link in a folder, which
+leads on to the file beside it) stays one, and the file it leads to
 keeps its permissions; one that leads to what is not a plain file (a
 FIFO) is not replaced.
 
-  $ printf 'rate\t96000\n' > real.txt; chmod 604 real.txt; ln -sf real.txt tiklora.txt; (trap '' XFSZ; ulimit -f 0; printf 's\nx\n' | tikvane | grep -e Could -e Saved)
-  >   echo $(ls -I out); printf 't 90\ns\nx\n' | tikvane | grep Saved; echo $(stat -c '%A %N' real.txt tiklora.txt) $(grep -e rate -e tempo real.txt)
+  $ mkdir d; printf 'rate\t96000\n' > d/real.txt; chmod 604 d/real.txt; ln -s real.txt d/link; ln -sf $PWD/d/link tiklora.txt
+  >   (trap '' XFSZ; ulimit -f 0; printf 's\nx\n' | tikvane | grep -e Could -e Saved); echo $(ls -I out . d); printf 't 90\ns\nx\n' | tikvane | grep Saved
+  >   echo $(stat -c '%A %N' d/* tiklora.txt | sed "s|$PWD/||") $(grep -e rate -e tempo d/real.txt)
   Could not save settings to 'tiklora.txt': File too large
-  real.txt tiklora.txt
+  .: d tiklora.txt d: link real.txt
   Saved Settings
-  -rw----r-- 'real.txt' lrwxrwxrwx 'tiklora.txt' -> 'real.txt' rate 96000 tempo 90.00
+  lrwxrwxrwx 'd/link' -> 'real.txt' -rw----r-- 'd/real.txt' lrwxrwxrwx 'tiklora.txt' -> 'd/link' rate 96000 tempo 90.00
   $ mkfifo fifo; ln -sf fifo tiklora.txt; echo 'tempo 80' > fifo & printf 's\nx\n' | tikvane | grep Could
   Could not save settings to 'tiklora.txt': it is not a regular file

@@ -19,7 +19,6 @@ as it was (s saves them).
   >   wait_for seen 1 'Playback stopped: '; say s; end; grep -e 'Playing section' -e 'Playback stopped' -e Saved stamped | cut -d ' ' -f 2- | paste -sd '|'
   exit status 2
   Playing section  1 |Playback stopped.|Playing section  1 |Playback stopped: pulse: Input/output error|Saved Settings
-  $ grep tempo tiklora.txt; echo $(between 0 0.5 $(after $int "Enter 'rtm'")), $(between 0 0.5 $(after $kill 'Playback stopped: '))
+  $ echo $(grep tempo tiklora.txt), $(between 0 0.5 $(after $int "Enter 'rtm'")), $(between 0 0.5 $(after $kill 'Playback stopped: '))
   >   awk '/Playback stopped: / { stopped = 1 } /Enter .a./ { stopped = 0 } stopped && /Measure/' stamped
-  tempo	90.00
-  between 0 and 0.5 s, between 0 and 0.5 s
+  tempo 90.00, between 0 and 0.5 s, between 0 and 0.5 s

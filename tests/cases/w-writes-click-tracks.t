@@ -85,6 +85,6 @@ there stays as it was and the menu comes back (s saves the settings).
 
   $ rm tiklora.txt; cp click.wav before.wav; printf '4\n2\nm 7500\nw\nm 1\nt 0.001\nw\ns\nx\n' | tikvane | grep Can
   >   cmp click.wav before.wav && cut -f 2 tiklora.txt | paste -sd ' '
-  Can't write click.wav: its data would come to up to 4320014397 bytes, more than the 4294967259 a WAV header can state.
-  Can't write click.wav: its data would come to up to 69120008253 bytes, more than the 4294967259 a WAV header can state.
+  Can't write click.wav: its data would come to up to 4320014400 bytes, more than the 4294967259 a WAV header can state.
+  Can't write click.wav: its data would come to up to 69120008256 bytes, more than the 4294967259 a WAV header can state.
   96000 default 24 0.00 60.00 10.0 4 1 click.wav tmap.txt

@@ -10,6 +10,6 @@ it: the mutation tool limits the suite's files to 2 GiB.
   $ ulimit -f unlimited; printf 'meas\t1\ntempo\t240\nsave\tt.wav\n' > tiklora.txt
   >   wav 1 44100 24 $((4294967259 - 132300)) > t.wav; truncate -s 4294835003 t.wav
   >   for f in 60 1; do printf "f $f\n+\nx\n" | tikvane | grep Can; sizes t.wav; done
-  Can't add to t.wav: its data would come to up to 4294973871 bytes, more than the 4294967259 a WAV header can state.
+  Can't add to t.wav: its data would come to up to 4294973874 bytes, more than the 4294967259 a WAV header can state.
   4294835003 4294834995 4294834959
   4294967303 4294967295 4294967259
