@@ -122,13 +122,12 @@ bool rate_is(const snd_pcm_hw_params_t* params, uint32_t rate, const char* devic
 {
     unsigned offered;
     int fraction;
-    if (!granted(snd_pcm_hw_params_get_rate(params, &offered, &fraction),
-                 "read back hw parameters", device))
-        return false;
-    if (offered == rate && fraction == 0) return true;
-    complain("unable to set sample rate: %s offers %u Hz, not %u Hz (plughw: and default devices "
-             "convert)\n",
-             device, offered, rate);
+    const int rc = snd_pcm_hw_params_get_rate(params, &offered, &fraction);
+    if (rc >= 0 && offered == rate && fraction == 0) return true;
+    if (granted(rc, "read back hw parameters", device))
+        complain("unable to set sample rate: %s offers %u Hz, not %u Hz (plughw: and default "
+                 "devices convert)\n",
+                 device, offered, rate);
     return false;
 }
 

@@ -39,10 +39,10 @@ just before the 3 of the meter's line.
   44100	24	default|4	48	10.0|60.00	click.wav	tmap.txt|80.0
 
 A rate of 0, or one above 768000 Hz (here -1, read as 4294967295), is
-refused with a word, and 44100 Hz is used.
+refused with a word, and 44100 Hz is used; 1 Hz is a rate.
 
-  $ for rate in 0 -1; do printf "rate\t$rate\n" > tiklora.txt; echo x | tikvane | grep -o -e 'Sample.*' -e 'rate: [0-9]*'; done | paste -sd ' '
-  Sample rate 0 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100 Sample rate 4294967295 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100
+  $ for rate in 0 1 -1; do printf "rate\t$rate\n" > tiklora.txt; echo x | tikvane | grep -o -e 'Sample.*' -e 'rate: [0-9]*'; done | paste -sd ' '
+  Sample rate 0 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100 rate: 1 Sample rate 4294967295 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100
 
 A save is written beside tiklora.txt and put in its place only once it is
 whole on the disk. When it cannot be written (a file-size limit of 0, as
