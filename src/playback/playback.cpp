@@ -122,9 +122,10 @@ bool rate_is(const snd_pcm_hw_params_t* params, uint32_t rate, const char* devic
 {
     unsigned offered;
     int fraction;
-    const int rc = snd_pcm_hw_params_get_rate(params, &offered, &fraction);
-    if (rc >= 0 && offered == rate && fraction == 0) return true;
-    if (granted(rc, "read back hw parameters", device))
+    const bool read = granted(snd_pcm_hw_params_get_rate(params, &offered, &fraction),
+                              "read back hw parameters", device);
+    if (read && offered == rate && fraction == 0) return true;
+    if (read)
         complain("unable to set sample rate: %s offers %u Hz, not %u Hz (plughw: and default "
                  "devices convert)\n",
                  device, offered, rate);
@@ -189,15 +190,14 @@ int wait_step(const Device& dev, int64_t* idleMs)
 
 // Hands one period to the device, waiting for room in steps. Returns 0 when
 // it was taken (a short write is passed over) or a stop signal came first;
-// an underrun or a suspend is recovered and costs the period. Otherwise
-// returns the failure: the device's error, or `stalled`.
+// otherwise what went wrong: the device's error, or `stalled`.
 int hand_over(const Device& dev, const int8_t* period)
 {
     for (int64_t idleMs = 0; !stopSignal;) {
         const snd_pcm_sframes_t n = snd_pcm_writei(dev.pcm, period, dev.periodFrames);
-        if (n != -EAGAIN) return n < 0 ? snd_pcm_recover(dev.pcm, static_cast<int>(n), 1) : 0;
+        if (n != -EAGAIN) return static_cast<int>(std::min<snd_pcm_sframes_t>(n, 0));
         const int rc = wait_step(dev, &idleMs);
-        if (rc < 0) return snd_pcm_recover(dev.pcm, rc, 1);  // `stalled` passes through
+        if (rc < 0) return rc;
     }
     return 0;
 }
@@ -256,7 +256,9 @@ bool PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t r
         int64_t framesQueued = 0;
         do {
             fill_period(periodBuffer.data(), periodFrames, frameBytes, played, meter, &pos);
-            rc = hand_over(dev, periodBuffer.data());
+            // An underrun or a suspend is recovered and costs the period;
+            // `stalled` and the device's other errors pass through.
+            rc = snd_pcm_recover(dev.pcm, hand_over(dev, periodBuffer.data()), 1);
             framesQueued += periodFrames;
         } while (framesQueued < limit && !stopSignal && rc == 0);
     }

@@ -87,21 +87,6 @@ void save_failed(const char* name, const char* reason)
     std::printf("Could not save settings to '%s': %s\n", name, reason);
 }
 
-// The file a save replaces: `name`, or where its symbolic links lead, so
-// that a link stays a link to the same file.
-std::string link_target(std::string name)
-{
-    char link[4096];
-    for (int hops = 0; hops < 40; hops++) {
-        const ssize_t n = readlink(name.c_str(), link, sizeof link);
-        if (n < 0 || n == sizeof link) break;
-        const std::string to(link, static_cast<size_t>(n));
-        const size_t slash = name.rfind('/');
-        name = to[0] == '/' || slash == std::string::npos ? to : name.substr(0, slash + 1) + to;
-    }
-    return name;
-}
-
 // Writes `text` into a new file beside `target`, with the mode `mode`,
 // flushed to the disk, and renames it over `target`. Returns 0, or the
 // system's error number; the new file is then removed and `target` is as
@@ -151,7 +136,13 @@ std::string settings_text(const UserSettings& settings)
 void WriteParams(const UserSettings& settings)
 {
     const char* name = "tiklora.txt";
-    const std::string target = link_target(name);
+    // The file replaced is the one tiklora.txt's symbolic links lead to, so
+    // that a link stays a link to the same file; a first save (or a link
+    // that leads nowhere) makes tiklora.txt itself. A loop of links fails.
+    char* real = realpath(name, nullptr);
+    if (!real && errno != ENOENT) return save_failed(name, std::strerror(errno));
+    const std::string target = real ? real : name;
+    std::free(real);
     // The new file takes the old one's permissions, or for a first save
     // what the umask allows. A file that may not be written is not replaced
     // either, and what is not a plain file (a folder, a device) is not

@@ -10,9 +10,8 @@ channel of the stereo capture is the mono one).
   > pcm.ac3 { type a52; slavepcm "null"; rate 48000; channels 2 } pcm.mulaw { type mulaw; slave { pcm "null"; format S16_LE } }' > .asoundrc
   $ printf 'tmap\t150\t3\t2\ntmap\t100\t2\t2\n' > tmap.txt; for depth in 1 2; do bits=$((8 + 8 * depth))
   >   echo $bits bits: $(for device in cap stereo; do printf "1\n$depth\no $device\nal 1.3\nt 200\nb 3\na\nptm\nx\n" | tikvane | grep -c Measure; done) \
-  >   $(wc -c < mono.raw) $(wc -c < stereo.raw) $(for channel in 1 2; do sox -t raw -r 44100 -e signed -b $bits -c 2 stereo.raw -t raw - remix $channel | cmp - mono.raw && echo same; done); rm mono.raw stereo.raw; done
-  16 bits: 6 6 534528 1069056 same same
-  24 bits: 6 6 801792 1603584 same same
+  >   $(wc -c < mono.raw) $(wc -c < stereo.raw) $(for channel in 1 2; do sox -t raw -r 44100 -e signed -b $bits -c 2 stereo.raw -t raw - remix $channel | cmp - mono.raw && echo same; done); rm mono.raw stereo.raw; done | paste -sd '|'
+  16 bits: 6 6 534528 1069056 same same|24 bits: 6 6 801792 1603584 same same
 
 A device that cannot be opened, or that refuses the access, the sample
 format or the parameters, is reported on standard error with its name and

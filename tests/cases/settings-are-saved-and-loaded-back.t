@@ -54,8 +54,7 @@ keeps its permissions; one that leads to what is not a plain file (a
 FIFO) is not replaced.
 
   $ mkdir d; printf 'rate\t96000\n' > d/real.txt; chmod 604 d/real.txt; ln -s real.txt d/link; ln -sf $PWD/d/link tiklora.txt
-  >   (trap '' XFSZ; ulimit -f 0; printf 's\nx\n' | tikvane | grep -e Could -e Saved); echo $(ls -I out . d); printf 't 90\ns\nx\n' | tikvane | grep Saved
-  >   echo $(stat -c '%A %N' d/* tiklora.txt | sed "s|$PWD/||") $(grep -e rate -e tempo d/real.txt)
+  >   (trap '' XFSZ; ulimit -f 0; printf 's\nx\n' | tikvane | grep -e Could -e Saved); echo $(ls -I out . d); printf 't 90\ns\nx\n' | tikvane | grep Saved; echo $(stat -c '%A %N' d/* tiklora.txt | sed "s|$PWD/||") $(grep -e rate -e tempo d/real.txt)
   Could not save settings to 'tiklora.txt': File too large
   .: d tiklora.txt d: link real.txt
   Saved Settings
