@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a copy of this tree in a scratch folder,
 # checks it with lintian (any error or warning fails), installs it as a
-# user does, checks that tikvane runs from PATH, that its manual page shows
-# and that it writes the expected tracks, removes it and checks that no
-# file it installed is left. Installs what the build needs, removing
-# nothing. It never replaces or removes someone's own install: it refuses
-# to run where a tikvane package, or a file the package would install, is
-# already there.
+# user does, checks that tikvane runs from PATH, that its manual page shows,
+# that the example tempo map is installed and that it writes the expected
+# tracks, removes it and checks that no file it installed is left. Installs
+# what the build needs, removing nothing. It never replaces or removes
+# someone's own install: it refuses to run where a tikvane package, or a
+# file the package would install, is already there.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd) sudo=$([ "$(id -u)" = 0 ] || echo sudo)
 fail() { echo "check-package.sh: $*"; exit 1; }
@@ -26,8 +26,9 @@ status=0; (cd "$work/run" && printf '1\n2\nx\n' | tikvane > out) || status=$?
 [ "$(command -v tikvane)" = /usr/bin/tikvane ] && [ $status = 2 ] && grep -qxF "Tikvane v. $v (m) by Velmorad" "$work/run/out" ||
   fail "tikvane from PATH ($(command -v tikvane)) ended with status $status, printing: $(sed -n 2p "$work/run/out")"
 man -P cat tikvane 2> /dev/null | grep -q "Tikvane $v" || fail "man tikvane shows no page of $v"
+cmp /usr/share/doc/tikvane/examples/tmap.txt "$top/examples/tmap.txt" || fail "the example tempo map is not installed as it stands"
 python3 "$top/tests/transcript.py" --bin /usr/bin --bin "$top/tests" "$top/tests/cases/w-writes-click-tracks.t" || fail "the installed tikvane writes other tracks"
 $sudo dpkg -r tikvane > /dev/null; ours=
 # A directory that another package owns stays, and rightly so.
 for f in $files; do [ "$f" = /. ] || [ ! -e "$f" ] || { [ -d "$f" ] && dpkg -S "$f" > /dev/null 2>&1; } || fail "$f is left after dpkg -r"; done
-printf '%s\ncheck-package: 5 passed, 0 failed\n' "== installed, tikvane $v ran from PATH and wrote the expected tracks, its manual page showed; removed, no file left"
+printf '%s\ncheck-package: 6 passed, 0 failed\n' "== installed, tikvane $v ran from PATH and wrote the expected tracks, its manual page showed, the example map was there; removed, no file left"
