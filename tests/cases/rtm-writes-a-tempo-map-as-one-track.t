@@ -55,8 +55,9 @@ was (here the tempo 90, saved by s). A map of exactly 1 MiB is read.
 
 A map whose sections together would pass what a WAV header can state is
 refused before anything is written, though each alone would fit: two of
-3750 measures of 4 at 120 bpm, at 96000 Hz. The file there stays as it was.
+4500 measures of 4 at 100 bpm, at 96000 Hz. The file there stays as it
+was, and so does the tempo.
 
-  $ printf 'rate\t96000\n' > tiklora.txt; printf 'tmap\t120\t4\t3750\n%.0s' 1 2 > tmap.txt; cp click.wav before
-  >   echo $(printf 'rtm\nx\n' | tikvane | grep Can) $(cmp click.wav before && echo untouched)
-  Can't write click.wav: its data would come to up to 4320028800 bytes, more than the 4294967259 a WAV header can state. untouched
+  $ printf 'rate\t96000\n' > tiklora.txt; printf 'tmap\t100\t4\t4500\n%.0s' 1 2 > tmap.txt; cp click.wav before
+  >   echo $(printf 'rtm\nx\n' | tikvane | grep -o -e "Can.*" -e "tempo (.*bpm" | tail -2) $(cmp click.wav before && echo untouched)
+  Can't write click.wav: its data would come to up to 6220828800 bytes, more than the 4294967259 a WAV header can state. tempo (120.0 bpm untouched
