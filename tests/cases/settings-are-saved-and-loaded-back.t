@@ -4,8 +4,8 @@ file is there it is loaded and shown; fields it does not name keep their
 defaults, and floats keep the decimals they were saved with. Each value
 command asks for its value.
 
-  $ echo "$(umask 027; printf '1\n2\ns\nx\n' | tikvane | grep Saved) $(stat -c %A tiklora.txt) $(tr '\n' '|' < tiklora.txt)"
-  Saved Settings -rw-r----- rate	44100|device	default|bits	24|tempo	120.00|Hz	60.00|atime	10.0|meter	4|meas	48|save	click.wav|map	tmap.txt|
+  $ echo "$(umask 022; printf '1\n2\ns\nx\n' | tikvane | grep Saved) $(stat -c %A tiklora.txt) $(tr '\n' '|' < tiklora.txt)"
+  Saved Settings -rw-r--r-- rate	44100|device	default|bits	24|tempo	120.00|Hz	60.00|atime	10.0|meter	4|meas	48|save	click.wav|map	tmap.txt|
   $ printf 't 97.333\nal 2.34\nb 3\nm 7\nn out.wav\no cap\nf 80.5\ns\nx\n' | tikvane | grep -x 'Enter.*' | tr '\n' '|'
   >   printf 'bits\t16\n' >> tiklora.txt; echo; echo x | tikvane > out; sed -n '/^Settings/,/^ready/p' out | paste -sd '|'; sed '1,/^ready/d' out
   Enter tempo in beats per minute|Enter audition length in seconds|Enter beats per measure|Enter number of measures|Enter new output file name.|Enter new playback device name.|Enter lowest frequency of click in Hz|
