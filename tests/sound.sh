@@ -87,7 +87,7 @@ start_jack_recording() { $within arecord -q -D jkrec -f S24_3LE -c 1 -r 44100 -t
 begin() {
     rm -f commands lines stamped; mkfifo commands lines
     while IFS= read -r line; do printf '%s %s\n' "$EPOCHREALTIME" "$line"; done < lines > stamped &
-    $within env --default-signal=INT tikvane < commands > lines 2>&1 & program=$!; exec 7> commands
+    $within env --default-signal tikvane < commands > lines 2>&1 & program=$!; exec 7> commands
 }
 say() { printf "$1\n" >&7; }
 seen() { [ "$(grep -c -- "$2" stamped)" -ge "$1" ]; }

@@ -22,7 +22,7 @@ what it printed before the signal, such as rtm's count of map entries,
 delivered.
 
   $ printf 'tmap\t100\t4\t1\ntmap\t160\t3\t3000\n' > tmap.txt
-  $ stop() { printf "1\n2\nm 3000\n$2\ns\nx\n" | env --default-signal=INT tikvane > out & pid=$!
+  $ stop() { printf "1\n2\nm 3000\n$2\ns\nx\n" | env --default-signal tikvane > out & pid=$!
   >          until [ "$(wc -c < click.wav)" -gt $3 ]; do sleep 0.001; done 2> /dev/null; kill -$1 $pid; wait $pid 2> /dev/null
   >          echo "$1 $2: [$?] $(grep -h -e Found -e stopped -e Saved -e ^tempo out tiklora.txt 2> /dev/null | paste -sd ' ')"; rm -f tiklora.txt; }
   $ for signal in INT TERM HUP; do
