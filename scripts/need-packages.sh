@@ -9,7 +9,7 @@
 # as well. A package source that apt-get update cannot read (a third-party
 # repository that is down, a mirror in the middle of a sync) is named and
 # passed over: the install goes on with the package lists there are. When
-# apt-get cannot install a package from them, nothing is installed: it shows
+# a package cannot be had from them, nothing is installed: it shows
 # apt-get's reason and exits with status 1. Does nothing when all are there.
 set -euo pipefail
 missing=()

@@ -122,13 +122,13 @@ bool rate_is(const snd_pcm_hw_params_t* params, uint32_t rate, const char* devic
 {
     unsigned offered;
     int fraction;
-    const bool read = granted(snd_pcm_hw_params_get_rate(params, &offered, &fraction),
-                              "read back hw parameters", device);
-    if (read && offered == rate && fraction == 0) return true;
-    if (read)
-        complain("unable to set sample rate: %s offers %u Hz, not %u Hz (plughw: and default "
-                 "devices convert)\n",
-                 device, offered, rate);
+    if (!granted(snd_pcm_hw_params_get_rate(params, &offered, &fraction),
+                 "read back hw parameters", device))
+        return false;
+    if (offered == rate && fraction == 0) return true;
+    complain("unable to set sample rate: %s offers %u Hz, not %u Hz (plughw: and default devices "
+             "convert)\n",
+             device, offered, rate);
     return false;
 }
 

@@ -41,10 +41,10 @@ void GET_PARAMS(std::FILE* stream, UserSettings* settings);
 std::string settings_text(const UserSettings& settings);
 
 // Writes settings_text() into a new file beside tiklora.txt (or beside the
-// file its symbolic links lead to; a link that leads nowhere is replaced), flushes it to the disk and only then
-// renames it into place, with the old file's permissions, and prints
-// "Saved Settings". On any failure, including a tiklora.txt that may not
-// be written or is not a plain file, it prints "Could not save settings
-// to 'tiklora.txt': " and the reason instead, and the old file is exactly
-// as it was.
+// file its symbolic links lead to; a link that leads nowhere is replaced),
+// flushes it to the disk and only then renames it into place, with the old
+// file's permissions, and prints "Saved Settings". On any failure,
+// including a tiklora.txt that may not be written or is not a plain file,
+// it prints "Could not save settings to 'tiklora.txt': " and the reason
+// instead, and the old file is exactly as it was.
 void WriteParams(const UserSettings& settings);
