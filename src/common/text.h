@@ -5,7 +5,7 @@
 // need the file whole, and never trust a size reported ahead of the read: a
 // pipe or a file that changes while it is read must not cause an overrun.
 // Neither file is ever large, so the read stops after textLimit bytes: a
-// device that never ends (a link to /dev/zero) cannot fill the memory.
+// file that keeps growing while it is read cannot fill the memory.
 #pragma once
 
 #include <cstddef>

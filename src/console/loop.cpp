@@ -6,6 +6,7 @@
 #include "common/timing.h"
 #include "console/input.h"
 #include "console/session.h"
+#include "playback/device_name.h"
 #include "playback/playback.h"
 #include "settings/settings.h"
 #include "synth/synth.h"
@@ -94,6 +95,17 @@ static void read_name(std::FILE* in, char* field, size_t capacity, const char* w
     std::snprintf(field, capacity, "%s", word.c_str());
 }
 
+// Reads the device for `o`. A name that could make alsa-lib write a file or
+// run a command is refused, with a message, and the device stays.
+static void read_device(std::FILE* in, UserSettings* s)
+{
+    char device[sizeof s->device];
+    std::snprintf(device, sizeof device, "%s", s->device);
+    read_name(in, device, sizeof device, "The device name");
+    if (device_name_accepted(device, "Keeping", s->device))
+        std::snprintf(s->device, sizeof s->device, "%s", device);
+}
+
 static void read_int_setting(std::FILE* in, int32_t* setting)
 {
     uint32_t value = static_cast<uint32_t>(*setting);
@@ -134,7 +146,7 @@ static void handle_value(Session* session, const std::string& word)
         read_name(in, s->save, sizeof s->save, "The file name");
     } else if (word == "o") {
         std::puts("Enter new playback device name.");
-        read_name(in, s->device, sizeof s->device, "The device name");
+        read_device(in, s);
     } else if (word == "h") {
         help_screen(in);
     }

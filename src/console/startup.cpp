@@ -1,10 +1,13 @@
 // Start-up: banner, settings file or first-run prompts, derived values.
+#include <cerrno>
 #include <cstdio>
 
 #include "common/fatal.h"
+#include "common/files.h"
 #include "common/timing.h"
 #include "console/input.h"
 #include "console/session.h"
+#include "playback/device_name.h"
 #include "settings/settings.h"
 
 // A rate of 0 has no samples to write, and one beyond the limit would make
@@ -16,6 +19,14 @@ static void refuse_unusable_rate(UserSettings* s)
     s->rate = 44100;
 }
 
+// A folder's tiklora.txt may come from anyone: a device that would have
+// alsa-lib write a file or run a command is not taken from it.
+static void refuse_unsafe_device(UserSettings* s)
+{
+    if (!device_name_accepted(s->device, "Using", "default"))
+        std::snprintf(s->device, sizeof s->device, "default");
+}
+
 static void load_settings(Session* session, std::FILE* file)
 {
     UserSettings* s = &session->settings;
@@ -24,6 +35,7 @@ static void load_settings(Session* session, std::FILE* file)
     // 24 bits, as the first-run prompt does.
     if (s->bits != 16) s->bits = 24;
     refuse_unusable_rate(s);
+    refuse_unsafe_device(s);
     std::puts("Settings Loaded");
     session->trackSeconds = track_seconds_at_start(s->meter, s->meas, s->tempo);
     std::puts("-------------------------");
@@ -56,7 +68,11 @@ void start_up(Session* session)
 {
     std::puts("\nTikvane v. 1.023 (m) by Velmorad\n");
     std::puts("Checking for tiklora.txt file...");
-    std::FILE* file = std::fopen("tiklora.txt", "r");
+    // A tiklora.txt that is not a regular file (a FIFO would hold the start
+    // for ever) is said so and passed over like one that is not there.
+    std::FILE* file = open_regular("tiklora.txt", "r");
+    if (!file && (errno == notRegularFile || errno == EISDIR))
+        std::printf("Could not read 'tiklora.txt': %s\n", file_error_text(errno));
     if (file)
         load_settings(session, file);
     else

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/files.h"
 #include "common/text.h"
 
 // The three fields of an entry each take their own token: tempo and beats
@@ -37,11 +38,11 @@ std::vector<TempoMapEntry> parse_tempo_map_text(char* text, const char* keyword)
 
 std::vector<TempoMapEntry> read_tempo_map(const char* name, const char* keyword)
 {
-    std::FILE* file = std::fopen(name, "rb");
+    std::FILE* file = open_regular(name, "rb");
     std::string text;
     const int error = file ? read_whole_stream(file, &text) : errno;
     if (error) {
-        std::printf("Could not read the tempo map '%s': %s\n", name, std::strerror(error));
+        std::printf("Could not read the tempo map '%s': %s\n", name, file_error_text(error));
         return {};
     }
     std::puts("Parsing tmap file..");

@@ -24,7 +24,8 @@ std::vector<TempoMapEntry> parse_tempo_map_text(char* text, const char* keyword)
 
 // Reads the file `name` whole, prints "Parsing tmap file.." and
 // "Found %i map entries.\n", and returns its entries. A file that cannot be
-// opened or read, or longer than 1 MiB: prints "Could not read the tempo
+// opened or read, that is not a regular file (a FIFO is refused at once,
+// not waited on) or longer than 1 MiB: prints "Could not read the tempo
 // map 'NAME': <reason>" and returns no entries. No entries in the file:
 // prints "NAME: Could not find tempo entries in map file." and returns none.
 std::vector<TempoMapEntry> read_tempo_map(const char* name, const char* keyword);

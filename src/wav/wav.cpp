@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "common/fatal.h"
+#include "common/files.h"
 #include "common/timing.h"
 #include "wav/wav_io.h"
 
@@ -116,7 +117,7 @@ bool fits_in_header(const char* verb, const char* name, double bytes)
 
 [[noreturn]] void fail_file(const char* name, int error)
 {
-    die(2, "Could not write %s: %s\n", name, std::strerror(error));
+    die(2, "Could not write %s: %s\n", name, file_error_text(error));
 }
 
 void close_file(FILE* f, const char* name)
@@ -152,7 +153,7 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
 {
     const int32_t blockAlign = bytes_per_sample(static_cast<int32_t>(bits));
     const int64_t dataSize = samples * blockAlign;
-    FILE* f = std::fopen(name, "wb");
+    FILE* f = open_regular(name, "wb");
     if (!f) return false;
     put(f, name, "RIFF", 4);
     put32(f, name, dataSize + 36);
@@ -173,7 +174,7 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
 
 void FIX_SIZE(const char* name)
 {
-    FILE* f = std::fopen(name, "rb+");
+    FILE* f = open_regular(name, "rb+");
     if (!f) fail_file(name, errno);
     const int64_t t = find_tag(f, "data");
     if (t == -1) die(2, "Can't find data block in wave file!\n");
@@ -184,9 +185,9 @@ void FIX_SIZE(const char* name)
 
 bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more)
 {
-    FILE* f = std::fopen(name, "rb+");
+    FILE* f = open_regular(name, "rb+");
     if (!f && errno == ENOENT) return refuse("%s: The requested filename does not exist!\n", name);
-    if (!f) return refuse("Can't add to %s: %s\n", name, std::strerror(errno));
+    if (!f) return refuse("Can't add to %s: %s\n", name, file_error_text(errno));
     const bool ok = appendable(f, name, rate, bits, more);
     std::fclose(f);  // nothing written; nothing to lose
     return ok;

@@ -33,14 +33,15 @@ void Decon4(int64_t value, uint8_t* out);
 
 // Creates (or empties) `name` and writes a header for `samples` (0 or more)
 // mono samples of `bits` bits at `rate`. Returns false, having printed
-// nothing, when the file cannot be created (errno says why); a failed write
-// ends the process.
+// nothing and touched nothing, when the file cannot be created or the name
+// is not a regular file (errno says why, as file_error_text() reads it); a
+// failed write ends the process.
 bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples);
 
 // Finds the "data" tag at an even offset from 2 to 15000 and rewrites the
 // data size (bytes after the size field) and the RIFF chunk size (file
-// length - 8). A file that cannot be opened or written: "Could not write
-// NAME: <reason>", exit 2. No tag: "Can't find data block in wave file!",
+// length - 8). A file that cannot be opened or written, or is no longer a
+// regular file: "Could not write NAME: <reason>", exit 2. No tag: "Can't find data block in wave file!",
 // exit 2.
 void FIX_SIZE(const char* name);
 
@@ -52,14 +53,16 @@ void FIX_SIZE(const char* name);
 // before the call when `undoOnStop`, or else (a file begun by MAKE_HEADER)
 // cut to whole samples with its sizes corrected. A write that
 // fails is put in order the same way, then ends the process. A file that
-// cannot be opened: "The requested filename does not exist!", exit 2.
+// cannot be opened, or is not a regular file: "The requested filename does
+// not exist!", exit 2.
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
                    const int8_t* clickBytes, int64_t clickLength, bool undoOnStop);
 
 // `w`: a new file of `trackSamples` samples at the settings' tempo, holding
 // the click at every beat; when the last click ran past the end, the sizes
-// are set from the file afterwards. A file that cannot be created:
-// "Could not create 'NAME': <reason>", and nothing more.
+// are set from the file afterwards. A file that cannot be created, or a
+// name that is not a regular file (a FIFO is refused at once, not waited
+// on): "Could not create 'NAME': <reason>", and nothing more.
 void write_track(const UserSettings& s, int64_t trackSamples, const Click& click);
 
 // `+`: appends `trackSamples` samples to the `save` file and corrects its

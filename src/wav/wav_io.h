@@ -23,7 +23,8 @@ bool fits_in_header(const char* verb, const char* name, double bytes);
 // Returns false when a write failed (errno says why).
 bool write_sizes(int fd, int64_t tag, int64_t length);
 
-// Prints "Could not write NAME: <system error text>" and exits with status 2.
+// Prints "Could not write NAME: <reason>" and exits with status 2; the
+// reason is file_error_text() of `error`, an error number or notRegularFile.
 [[noreturn]] void fail_file(const char* name, int error);
 
 // Closes `f`; a failed close (the last buffered bytes not written) ends the
@@ -31,9 +32,10 @@ bool write_sizes(int fd, int64_t tag, int64_t length);
 void close_file(std::FILE* f, const char* name);
 
 // Whether `name` is a file `+` can add up to `more` data bytes to with the
-// settings' `rate` and `bits`: a WAV file, writable, with a "data" tag and
-// its size field, a "fmt " chunk of one channel at that rate and depth, a
-// data chunk of whole samples that ends the file, holding what its header
+// settings' `rate` and `bits`: a regular file (a FIFO is refused at once,
+// not waited on), a WAV file, writable, with a "data" tag and its size
+// field, a "fmt " chunk of one channel at that rate and depth, a data
+// chunk of whole samples that ends the file, holding what its header
 // states, and room in the header for `more`. When it is not, prints why on
 // standard output, naming the file.
 bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more);

@@ -19,6 +19,7 @@
 #include <cstring>
 
 #include "common/fatal.h"
+#include "common/files.h"
 #include "common/stop.h"
 #include "common/timing.h"
 #include "wav/wav_io.h"
@@ -123,7 +124,7 @@ int64_t first_count_reaching(int64_t written, float beat)
 
 void report_uncreatable(const char* name)
 {
-    std::printf("Could not create '%s': %s\n", name, std::strerror(errno));
+    std::printf("Could not create '%s': %s\n", name, file_error_text(errno));
 }
 
 // At most how many data bytes WRITE_FILE writes for `count` samples (0 or
@@ -157,7 +158,7 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
                    const int8_t* clickBytes, int64_t clickLength, bool undoOnStop)
 {
     const float beatInterval = beat_interval(rate, tempo);
-    FILE* f = std::fopen(name, "rb+");
+    FILE* f = open_regular(name, "rb+");
     if (!f) die(2, "The requested filename does not exist!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
     Output out{fileno(f), name, bytes_per_sample(bits), ftello(f), undoOnStop, {}, 0};

@@ -34,21 +34,12 @@ delivered.
   TERM w: [143]  honest, TERM rtm: [143] Found 2 map entries. honest, TERM +: [143]  unchanged
   HUP w: [129]  honest, HUP rtm: [129] Found 2 map entries. honest, HUP +: [129]  unchanged
 
-The stops are caught before the header is written, and no wait outlives
-them: while rtm or w waits to create a FIFO that nobody reads, Ctrl-C
-brings the menu back and SIGTERM ends the program, each at once; a Ctrl-C
-taken after the SIGTERM does not undo it (both reach the program while it
-is stopped, and it takes the SIGTERM first).
-
-  $ mkfifo fifo; stop_wait INT 'n fifo\nrtm'; stop_wait 'STOP TERM INT CONT' 'n fifo\nw'
-  INT: [2] at once: Parsing tmap file..|Found 2 map entries.|Could not create 'fifo': Interrupted system call|Saved Settings
-  STOP TERM INT CONT: [143] at once: Could not create 'fifo': Interrupted system call
-
-An output file that cannot be made (in a folder that does not exist, or
-where a folder has its name) is reported with the system's reason; nothing
+An output file that cannot be made (in a folder that does not exist,
+where a folder has its name, or where a FIFO has it, which w, rtm and +
+refuse at once rather than wait on) is reported with the reason; nothing
 is touched and the menu comes back with every setting as it was (rtm
-leaves the tempo alone then).
+leaves the tempo alone then: here the t 70 before it, saved by s).
 
-  $ mkdir take.wav; printf '1\n2\nn no/such/take.wav\nw\nrtm\nn take.wav\nw\ns\nx\n' | tikvane | grep Could | uniq -c | paste -sd '|'; grep -e tempo -e save tiklora.txt | paste -sd ' '
-        2 Could not create 'no/such/take.wav': No such file or directory|      1 Could not create 'take.wav': Is a directory
-  tempo	120.00 save	take.wav
+  $ mkdir take.wav; mkfifo fifo; printf '1\n2\nn no/such/take.wav\nw\nrtm\nn take.wav\nw\nn fifo\nt 70\nw\nrtm\n+\ns\nx\n' | timeout 5 tikvane | grep -e Could -e Can | uniq -c | paste -sd '|'; grep -e tempo -e save tiklora.txt | paste -sd ' '
+        2 Could not create 'no/such/take.wav': No such file or directory|      1 Could not create 'take.wav': Is a directory|      2 Could not create 'fifo': it is not a regular file|      1 Can't add to fifo: it is not a regular file
+  tempo	70.00 save	fifo

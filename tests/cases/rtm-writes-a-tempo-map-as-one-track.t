@@ -36,18 +36,22 @@ section.
   >   echo $(printf 'rtm\nx\n' | tikvane | grep -e Found -e adjust) $(sizes click.wav)
   Enter 't' to adjust tempo (120.0 bpm). Found 4 map entries. Enter 't' to adjust tempo (nan bpm). 423404 423396 423360
 
-A map that is not there, that cannot be read (a folder) or is longer than
-1 MiB, or that holds no entry (blanks instead of TABs) is reported with its
-name; no file is touched and the menu comes back with every setting as it
-was (here the tempo 90, saved by s). A map of exactly 1 MiB is read.
+A map that is not there, that cannot be read (a folder), that is not a
+regular file (a FIFO, refused at once rather than waited on) or is longer
+than 1 MiB, or that holds no entry (blanks instead of TABs) is reported
+with its name; no file is touched and the menu comes back with every
+setting as it was (here the tempos 90 and 70, saved by s). A map of
+exactly 1 MiB is read.
 
   $ rm click.wav tmap.txt; printf 't 90\nrtm\nptm\ns\nx\n' | tikvane | grep Could | uniq -c; echo $(ls) $(grep tempo tiklora.txt)
-  >   mkdir tmap.txt; printf 'ptm\nx\n' | tikvane | grep Could; rmdir tmap.txt; for size in 1048576 1048577; do
+  >   mkdir tmap.txt; printf 'ptm\nx\n' | tikvane | grep Could; rmdir tmap.txt; mkfifo tmap.txt
+  >   echo $(printf 't 70\nrtm\nptm\ns\nx\n' | timeout 5 tikvane | grep Could | uniq -c) $(grep tempo tiklora.txt); rm tmap.txt; for size in 1048576 1048577; do
   >   { printf 'tmap\t1\t0\t0\n'; head -c $((size - 11)) /dev/zero; } > tmap.txt; printf 'rtm\nx\n' | tikvane | grep -e Could -e Found; done
   >   printf 'tmap 120 4 48\n' > tmap.txt; printf 't 80\nrtm\nptm\ns\nx\n' | tikvane | grep Could | uniq -c; grep tempo tiklora.txt
         2 Could not read the tempo map 'tmap.txt': No such file or directory
   tiklora.txt tempo 90.00
   Could not read the tempo map 'tmap.txt': Is a directory
+  2 Could not read the tempo map 'tmap.txt': it is not a regular file tempo 70.00
   Found 1 map entries.
   Could not read the tempo map 'tmap.txt': File too large
         2 tmap.txt: Could not find tempo entries in map file.

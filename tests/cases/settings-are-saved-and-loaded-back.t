@@ -23,11 +23,11 @@ next line; a value equal to a key name is a value; a key inside free text
 is read too; keys in another case are passed over; the last of two lines
 with one key wins; a key with nothing after it leaves its field.
 
-  $ for text in '' 'tempo 90\nsave out.wav\nmeter\t\t7\nmap\t my map.txt\n' 'device\nbits\t16\nsave\tmap\nmap\ttmap2.txt\n' \
+  $ for text in '' 'tempo 90\nsave out.wav\nmeter\t\t7\nmap\t my map.txt\n' 'save\nbits\t16\nmap\tsave\n' \
   >   'the sample rate 32000 is fine\nRate\t8000\nhz\t1\ntempo\t1\ntempo\t2\nmeas'; do printf "$text" > tiklora.txt; show; done
   44100	24	default|4	48	10.0|60.00	click.wav	tmap.txt|120.0
   44100	24	default|7	48	10.0|60.00	out.wav	 my map.txt|90.0
-  44100	24	bits	16|4	48	10.0|60.00	map	tmap2.txt|120.0
+  44100	24	default|4	48	10.0|60.00	bits	16	save|120.0
   32000	24	default|4	48	10.0|60.00	click.wav	tmap.txt|2.0
 
 Text values are cut at their fields (15, 63 and 127 characters); a depth
@@ -52,7 +52,8 @@ on, and leaves the old file as it was, with nothing beside it. A
 tiklora.txt that is a symbolic link (here to a link in a folder, which
 leads on to the file beside it) stays one, and the file it leads to
 keeps its permissions; one that leads to what is not a plain file (a
-FIFO) is not replaced.
+FIFO) is neither read at start, where the first-run prompts come at once,
+nor replaced.
 
   $ mkdir d; printf 'rate\t96000\n' > d/real.txt; chmod 604 d/real.txt; ln -s real.txt d/link; ln -sf $PWD/d/link tiklora.txt
   >   (trap '' XFSZ; ulimit -f 0; printf 's\nx\n' | tikvane | grep -e Could -e Saved); echo $(ls -I out . d); printf 't 90\ns\nx\n' | tikvane | grep Saved; echo $(stat -c '%A %N' d/* tiklora.txt | sed "s|$PWD/||") $(grep -e rate -e tempo d/real.txt)
@@ -60,5 +61,5 @@ FIFO) is not replaced.
   .: d tiklora.txt d: link real.txt
   Saved Settings
   lrwxrwxrwx 'd/link' -> 'real.txt' -rw----r-- 'd/real.txt' lrwxrwxrwx 'tiklora.txt' -> 'd/link' rate 96000 tempo 90.00
-  $ mkfifo fifo; ln -sf fifo tiklora.txt; echo 'tempo 80' > fifo & printf 's\nx\n' | tikvane | grep Could
-  Could not save settings to 'tiklora.txt': it is not a regular file
+  $ mkfifo fifo; ln -sf fifo tiklora.txt; printf '1\n2\ns\nx\n' | timeout 5 tikvane | grep -e Could -e 'sample rate' | paste -sd '|'
+  Could not read 'tiklora.txt': it is not a regular file|Enter sample rate or|Could not save settings to 'tiklora.txt': it is not a regular file

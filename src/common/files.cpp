@@ -1,0 +1,54 @@
+#include "common/files.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// 0 when `info` is a regular file, else the error open_regular() gives.
+int not_regular(const struct stat& info)
+{
+    if (S_ISREG(info.st_mode)) return 0;
+    return S_ISDIR(info.st_mode) ? EISDIR : notRegularFile;
+}
+
+// Closes `fd` and returns nullptr with errno set to `error`.
+std::FILE* refuse(int fd, int error)
+{
+    if (fd >= 0) close(fd);
+    errno = error;
+    return nullptr;
+}
+
+}  // namespace
+
+std::FILE* open_regular(const char* name, const char* mode)
+{
+    const bool create = mode[0] == 'w';
+    const int access = create ? O_WRONLY : std::strchr(mode, '+') ? O_RDWR : O_RDONLY;
+    // Looked at before the open: a FIFO opened for writing alone fails
+    // (ENXIO) without a reader, and a device is better not opened at all.
+    struct stat info;
+    if (stat(name, &info) == 0 && not_regular(info)) return refuse(-1, not_regular(info));
+    // O_NONBLOCK keeps the open from waiting should the name have become a
+    // FIFO since; the descriptor is looked at again once it is open.
+    const int fd =
+        open(name, access | O_NONBLOCK | O_CLOEXEC | (create ? O_CREAT : 0), 0666);
+    if (fd < 0) return refuse(-1, errno);
+    if (fstat(fd, &info) != 0) return refuse(fd, errno);
+    if (not_regular(info)) return refuse(fd, not_regular(info));
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags == -1 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) return refuse(fd, errno);
+    if (create && ftruncate(fd, 0) != 0) return refuse(fd, errno);
+    std::FILE* file = fdopen(fd, mode);
+    return file ? file : refuse(fd, errno);
+}
+
+const char* file_error_text(int error)
+{
+    return error == notRegularFile ? "it is not a regular file" : std::strerror(error);
+}
