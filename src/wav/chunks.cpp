@@ -64,7 +64,8 @@ WaveWalk walk_wave(ReadBytes read, void* source, int64_t length, WaveChunks* fou
             take_format(b, size, found);
             hasFormat = true;
         }
-        if (found->factAt < 0 && std::memcmp(head, "fact", 4) == 0 && size >= 4) found->factAt = body;
+        if (found->factAt < 0 && std::memcmp(head, "fact", 4) == 0 && size >= 4)
+            found->factAt = body;
         at = body + size + (size & 1);
     }
     return waveNoData;

@@ -215,7 +215,8 @@ void FIX_SIZE(const char* name)
     if (w.factAt >= 0 && w.blockAlign > 0) {
         uint8_t count[sizeof(uint32_t)];
         Decon4((length - (w.dataAt + 8)) / w.blockAlign, count);
-        if (pwrite(fileno(f), count, sizeof count, w.factAt) != sizeof count) fail_file(name, errno);
+        if (pwrite(fileno(f), count, sizeof count, w.factAt) != sizeof count)
+            fail_file(name, errno);
     }
     close_file(f, name);
 }

@@ -211,7 +211,8 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
 
 void write_track(const UserSettings& s, int64_t trackSamples, const Click& click)
 {
-    if (!fits_in_header("write", s.save, most_bytes(trackSamples, click, s.bits), dataTagAt)) return;
+    if (!fits_in_header("write", s.save, most_bytes(trackSamples, click, s.bits), dataTagAt))
+        return;
     StopHandlers handlers;
     catch_stops(&handlers);  // before the header, which states the whole track
     int64_t written = 0;
