@@ -48,6 +48,8 @@ WaveWalk walk_wave(ReadBytes read, void* source, int64_t length, WaveChunks* fou
     if (!read_inside(read, source, length, 0, sizeof head, head) ||
         std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "WAVE", 4) != 0)
         return waveNoData;
+    // A chunk that runs past the end of the file leaves no header after it,
+    // and the walk ends there.
     bool hasFormat = false;
     for (int64_t at = 12; read_inside(read, source, length, at, 8, head);) {
         const int64_t size = little_endian(head + 4, 4), body = at + 8;
@@ -57,7 +59,6 @@ WaveWalk walk_wave(ReadBytes read, void* source, int64_t length, WaveChunks* fou
             if (!hasFormat) return waveNoFmt;
             return size <= length - body ? waveWhole : waveDataPastEnd;
         }
-        if (size > length - body) return waveNoData;  // a chunk that overruns the file
         if (!hasFormat && std::memcmp(head, "fmt ", 4) == 0 && size >= 16) {
             uint8_t b[40];
             if (!read_inside(read, source, length, body, size < 40 ? 16 : 40, b)) return waveNoData;
