@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of fuzz/ (the settings reader, the tempo map
-# parser, the console's word and number reader) with clang under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and runs each one on its
-# seeds in fuzz/corpus/ for a given number of executions.
+# parser, the console's word and number reader, the WAV chunk walker) with
+# clang under AddressSanitizer and UndefinedBehaviorSanitizer, and runs each
+# one on its seeds in fuzz/corpus/ for a given number of executions.
 #   scripts/fuzz.sh [executions per target]     (default 1000000)
 # Exits non-zero when any target crashes, hangs, leaks, trips a sanitizer,
 # finds a broken promise or ends short of its executions (it may take 15
@@ -11,7 +11,7 @@ set -euo pipefail
 runs="${1:-1000000}" root="$(cd "$(dirname "$0")/.." && pwd)"; build="$root/build-fuzz" status=0
 "$root/scripts/need-packages.sh" clang-14 libclang-rt-14-dev libasound2-dev cmake
 CXX=clang++-14 cmake -S "$root" -B "$build" -DTIKVANE_FUZZ=ON -DTIKVANE_SANITIZE=ON >/dev/null
-targets=(settings tempomap input)
+targets=(settings tempomap input chunks)
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}" >/dev/null
 for target in "${targets[@]}"; do
   work="$build/runs/$target" findings="$build/findings/$target/" log="$build/fuzz_$target.log"

@@ -7,16 +7,16 @@
 #include <cstdio>
 #include <cstring>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/fatal.h"
 #include "common/files.h"
 #include "common/timing.h"
+#include "wav/chunks.h"
 #include "wav/wav_io.h"
 
 namespace {
-
-const int64_t dataTagSearchLimit = 15000;
 
 void put(FILE* f, const char* name, const void* bytes, size_t n)
 {
@@ -37,15 +37,44 @@ void put32(FILE* f, const char* name, int64_t v)
     put(f, name, b, sizeof b);
 }
 
-// Offset of the first 4-byte `tag` at an even offset from 2 to 15000, or -1.
-int64_t find_tag(FILE* f, const char* tag)
+// A file read through its descriptor for walk_wave; `error` keeps the
+// errno of a failed read (a file that ends early is no error: the walk
+// finds it short).
+struct FileBytes {
+    int fd;
+    int error;
+};
+
+bool read_file(void* source, int64_t offset, size_t n, uint8_t* out)
 {
-    for (int64_t t = 2; t <= dataTagSearchLimit; t += 2) {
-        char got[4];
-        if (std::fseek(f, static_cast<long>(t), SEEK_SET) != 0) continue;
-        if (std::fread(got, 1, 4, f) == 4 && std::memcmp(got, tag, 4) == 0) return t;
+    FileBytes* file = static_cast<FileBytes*>(source);
+    while (n > 0) {
+        const ssize_t got = pread(file->fd, out, n, offset);
+        if (got <= 0) {
+            if (got == -1) file->error = errno;
+            return false;
+        }
+        out += got;
+        offset += got;
+        n -= static_cast<size_t>(got);
     }
-    return -1;
+    return true;
+}
+
+// Walks the chunks of the open file `f` into `found`, and gives its length.
+// `error` gets the errno of a failed look at the file, or 0.
+WaveWalk walk_file(FILE* f, WaveChunks* found, int64_t* length, int* error)
+{
+    FileBytes file{fileno(f), 0};
+    struct stat st;
+    if (fstat(file.fd, &st) != 0) {
+        *error = errno;
+        return waveNoData;
+    }
+    *length = st.st_size;
+    const WaveWalk walk = walk_wave(read_file, &file, *length, found);
+    *error = file.error;
+    return walk;
 }
 
 // Prints the printf-style reason `+` refuses a file and returns false.
@@ -58,60 +87,60 @@ __attribute__((format(printf, 1, 2))) bool refuse(const char* fmt, ...)
     return false;
 }
 
-unsigned little_endian(const uint8_t* b, int n)
-{
-    unsigned v = 0;
-    while (n-- > 0) v = v << 8 | b[n];
-    return v;
-}
-
 // The checks of can_append_to() on the open file; returns false having
 // said why.
-bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits, double more)
+bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits, double more,
+                int64_t* appendAt)
 {
-    // The tag must come with its size field, or the fix-up after the append
-    // would write the size over the first samples appended.
-    uint8_t size[4];
-    const int64_t tag = find_tag(f, "data");
-    if (tag == -1 || std::fread(size, 1, sizeof size, f) != sizeof size)
-        return refuse("%s: Can't find data block in wave file!\n", name);
-    uint8_t b[24];
-    const int64_t fmt = find_tag(f, "fmt ");
-    if (std::fseek(f, static_cast<long>(fmt), SEEK_SET) != 0 ||
-        std::fread(b, 1, sizeof b, f) != sizeof b)
-        return refuse("%s: Can't find fmt block in wave file!\n", name);
-    const unsigned channels = little_endian(b + 10, 2), fileRate = little_endian(b + 12, 4);
-    const unsigned fileBits = little_endian(b + 22, 2);
-    if (channels != 1 || fileRate != rate || fileBits != static_cast<unsigned>(bits))
+    WaveChunks w;
+    int64_t length = 0;
+    int error = 0;
+    const WaveWalk walk = walk_file(f, &w, &length, &error);
+    if (error != 0) return refuse("Can't add to %s: %s\n", name, std::strerror(error));
+    if (walk == waveNoData) return refuse("%s: Can't find data block in wave file!\n", name);
+    if (walk == waveNoFmt) return refuse("%s: Can't find fmt block in wave file!\n", name);
+    if (w.channels != 1 || w.rate != rate || w.bits != static_cast<unsigned>(bits))
         return refuse("Can't add to %s: it holds %u channel(s) at %u Hz, %u bits; the "
                       "settings write 1 channel at %u Hz, %d bits.\n",
-                      name, channels, fileRate, fileBits, rate, bits);
+                      name, w.channels, w.rate, w.bits, rate, bits);
+    // Plain PCM, or the extensible format holding PCM that fills its bits.
+    const int width = bytes_per_sample(bits);
+    const bool pcm = w.formatTag == 1 ||
+                     (w.formatTag == 0xFFFE && w.pcmSubformat && w.validBits == w.bits);
+    if (!pcm || w.blockAlign != static_cast<unsigned>(width))
+        return refuse("Can't add to %s: its samples are not %d-bit integer PCM of %d bytes "
+                      "each, as the settings write them.\n",
+                      name, bits, width);
     // Samples added after a partial one, after a stated length the file
     // does not reach, or after another chunk would land off the sample grid
-    // or inside that chunk, and sound as noise.
-    std::fseek(f, 0, SEEK_END);
-    const int64_t held = ftello(f) - (tag + 8), stated = little_endian(size, 4);
-    if (stated > held)
+    // or inside that chunk, and sound as noise. The pad byte after odd data
+    // is no chunk: the new samples take its place.
+    const int64_t held = length - (w.dataAt + 8), stated = w.dataSize;
+    if (walk == waveDataPastEnd)
         return refuse("Can't add to %s: its header states %lld data bytes, but it holds %lld.\n",
                       name, static_cast<long long>(stated), static_cast<long long>(held));
-    if (held > stated)
+    const bool padded = stated % 2 == 1 && held == stated + 1;
+    if (held > stated && !padded)
         return refuse("Can't add to %s: its data chunk ends %lld bytes before the end of the "
                       "file.\n",
                       name, static_cast<long long>(held - stated));
-    if (held % bytes_per_sample(bits) != 0)
+    if (stated % width != 0)
         return refuse("Can't add to %s: its %lld data bytes end in a partial sample.\n", name,
-                      static_cast<long long>(held));
-    return fits_in_header("add to", name, static_cast<double>(held) + more);
+                      static_cast<long long>(stated));
+    if (!fits_in_header("add to", name, static_cast<double>(stated) + more, w.dataAt)) return false;
+    *appendAt = w.dataAt + 8 + stated;
+    return true;
 }
 
 }  // namespace
 
-bool fits_in_header(const char* verb, const char* name, double bytes)
+bool fits_in_header(const char* verb, const char* name, double bytes, int64_t dataAt)
 {
-    if (bytes <= maxDataBytes) return true;
+    const int64_t most = 0xFFFFFFFFLL - dataAt;
+    if (bytes <= most) return true;
     std::printf("Can't %s %s: its data would come to up to %.0f bytes, more than the %lld a WAV "
                 "header can state.\n",
-                verb, name, bytes, static_cast<long long>(maxDataBytes));
+                verb, name, bytes, static_cast<long long>(most));
     return false;
 }
 
@@ -176,19 +205,29 @@ void FIX_SIZE(const char* name)
 {
     FILE* f = open_regular(name, "rb+");
     if (!f) fail_file(name, errno);
-    const int64_t t = find_tag(f, "data");
-    if (t == -1) die(2, "Can't find data block in wave file!\n");
-    if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
-    if (!write_sizes(fileno(f), t, ftello(f))) fail_file(name, errno);
+    WaveChunks w;
+    int64_t length = 0;
+    int error = 0;
+    if (walk_file(f, &w, &length, &error) == waveNoData) {
+        if (error != 0) fail_file(name, error);
+        die(2, "Can't find data block in wave file!\n");
+    }
+    if (!write_sizes(fileno(f), w.dataAt, length)) fail_file(name, errno);
+    if (w.factAt >= 0 && w.blockAlign > 0) {
+        uint8_t count[sizeof(uint32_t)];
+        Decon4((length - (w.dataAt + 8)) / w.blockAlign, count);
+        if (pwrite(fileno(f), count, sizeof count, w.factAt) != sizeof count)
+            fail_file(name, errno);
+    }
     close_file(f, name);
 }
 
-bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more)
+bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more, int64_t* appendAt)
 {
     FILE* f = open_regular(name, "rb+");
     if (!f && errno == ENOENT) return refuse("%s: The requested filename does not exist!\n", name);
     if (!f) return refuse("Can't add to %s: %s\n", name, file_error_text(errno));
-    const bool ok = appendable(f, name, rate, bits, more);
+    const bool ok = appendable(f, name, rate, bits, more, appendAt);
     std::fclose(f);  // nothing written; nothing to lose
     return ok;
 }

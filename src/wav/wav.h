@@ -5,8 +5,8 @@
 // write_tempo_map (`rtm`); the routines above them are what those are built
 // from. A file that `w` or `rtm` cannot create, or that `+` refuses, is
 // reported on standard output and the command does nothing more; so is a
-// track whose data would pass the 4294967259 bytes a header can state,
-// before anything is written. A write that fails prints "Could not write
+// track whose data would pass what a header can state (4294967259 bytes in
+// a file of our own), before anything is written. A write that fails prints "Could not write
 // NAME: <reason>" and ends the process with status 2. Whether a write fails
 // or a signal stops it, no file is left that lies: an append is undone, a
 // new track keeps its whole samples and a header that states them.
@@ -38,25 +38,29 @@ void Decon4(int64_t value, uint8_t* out);
 // failed write ends the process.
 bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples);
 
-// Finds the "data" tag at an even offset from 2 to 15000 and rewrites the
-// data size (bytes after the size field) and the RIFF chunk size (file
-// length - 8). A file that cannot be opened or written, or is no longer a
-// regular file: "Could not write NAME: <reason>", exit 2. No tag: "Can't find data block in wave file!",
-// exit 2.
+// Finds the data chunk by walking the file's chunks (wav/chunks.h) and
+// rewrites the data size (bytes after the size field), the RIFF chunk size
+// (file length - 8) and, when a "fact" chunk comes before the data, its
+// sample count (data bytes / block align). A file that cannot be opened,
+// read or written, or is no longer a regular file: "Could not write NAME: <reason>", exit 2. No data chunk:
+// "Can't find data block in wave file!", exit 2.
 void FIX_SIZE(const char* name);
 
-// Appends to the existing file `name` beats at `tempo`: a whole click at
+// Writes into the existing file `name` beats at `tempo`: a whole click at
 // each beat position, silence between, until at least `count` samples are
-// written (nothing when count is below 1). Returns the samples written:
+// written (nothing when count is below 1). They go at the end of a file
+// begun by MAKE_HEADER when `appendAt` is -1; otherwise, for an append, from
+// offset `appendAt`, the file's end or its last byte (the pad byte after
+// odd data, which the samples replace). Returns the samples written:
 // `count`, or more when the last click ran past it. Returns -1 when a stop
-// signal ended it first, the file then put in order: cut back to its length
-// before the call when `undoOnStop`, or else (a file begun by MAKE_HEADER)
-// cut to whole samples with its sizes corrected. A write that
+// signal ended it first, the file then put in order: an append put back as
+// it was before the call, pad byte included, or else (a file begun by
+// MAKE_HEADER) cut to whole samples with its sizes corrected. A write that
 // fails is put in order the same way, then ends the process. A file that
 // cannot be opened, or is not a regular file: "The requested filename does
 // not exist!", exit 2.
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                   const int8_t* clickBytes, int64_t clickLength, bool undoOnStop);
+                   const int8_t* clickBytes, int64_t clickLength, int64_t appendAt);
 
 // `w`: a new file of `trackSamples` samples at the settings' tempo, holding
 // the click at every beat; when the last click ran past the end, the sizes
@@ -66,10 +70,11 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
 void write_track(const UserSettings& s, int64_t trackSamples, const Click& click);
 
 // `+`: appends `trackSamples` samples to the `save` file and corrects its
-// sizes, after checking that the file is a WAV of the settings' layout
-// whose data chunk ends the file, of whole samples, all there, with room
-// for the track; when it is not, prints why (naming the file) and leaves
-// it untouched.
+// sizes (and a fact chunk's count), after checking that the file is a WAV
+// of the settings' layout whose data chunk ends the file (but for a pad
+// byte, which the samples replace), of whole samples, all there, with room
+// for the track; every chunk before the data is kept as it was. When it
+// is not such a file, prints why (naming the file) and leaves it untouched.
 void append_track(const UserSettings& s, int64_t trackSamples, const Click& click);
 
 // `rtm`: a new file holding every section of `map` in order, sizes corrected

@@ -41,16 +41,18 @@ struct Output {
     int fd;
     const char* name;
     int bytesPerSample;
-    off_t start;      // the file's length before this append
-    bool undoOnStop;  // when stopped: cut back to `start`
+    off_t start;      // where this call's samples begin
+    bool undoOnStop;  // when stopped: put the file back as it was
+    int padByte;      // the byte cut off at `start` for them, to put back; -1: none
     iovec pieces[maxPieces];
     int count;
 };
 
 // Puts the file in order after a write that did not finish. An append that
-// is to be undone is cut back to where it began, which leaves the file as
-// it was; otherwise the file, begun by MAKE_HEADER, keeps its whole samples
-// and its header states them. Returns false when that failed (errno).
+// is to be undone is cut back to where it began and gets back a pad byte
+// its samples replaced, which leaves the file as it was; otherwise the
+// file, begun by MAKE_HEADER, keeps its whole samples and its header states
+// them. Returns false when that failed (errno).
 bool settle(Output* out)
 {
     off_t keep = out->start;
@@ -58,8 +60,24 @@ bool settle(Output* out)
         const off_t end = lseek(out->fd, 0, SEEK_END);
         keep = end - (end - headerBytes) % out->bytesPerSample;
     }
+    const uint8_t pad = static_cast<uint8_t>(out->padByte);
     return ftruncate(out->fd, keep) == 0 &&
-           (out->undoOnStop || write_sizes(out->fd, dataTagAt, keep));
+           (out->undoOnStop || write_sizes(out->fd, dataTagAt, keep)) &&
+           (out->padByte < 0 || pwrite(out->fd, &pad, 1, keep) == 1);
+}
+
+// Before an append at `at`: when the file has a byte there, the pad byte
+// after odd data that the new samples replace, cuts it off and returns it,
+// to be put back if the append is undone; otherwise returns -1. A failure
+// leaves the file as it was and ends the process.
+int cut_pad_byte(int fd, const char* name, int64_t at)
+{
+    uint8_t pad;
+    const ssize_t got = pread(fd, &pad, 1, at);
+    if (got == -1) fail_file(name, errno);
+    if (got == 0) return -1;
+    if (ftruncate(fd, at) != 0) fail_file(name, errno);
+    return pad;
 }
 
 void flush_output(Output* out)
@@ -155,13 +173,14 @@ void end_write(const StopHandlers* handlers, const char* name, bool done, bool u
 }  // namespace
 
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                   const int8_t* clickBytes, int64_t clickLength, bool undoOnStop)
+                   const int8_t* clickBytes, int64_t clickLength, int64_t appendAt)
 {
     const float beatInterval = beat_interval(rate, tempo);
     FILE* f = open_regular(name, "rb+");
     if (!f) die(2, "The requested filename does not exist!\n");
+    const int padByte = appendAt >= 0 ? cut_pad_byte(fileno(f), name, appendAt) : -1;
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
-    Output out{fileno(f), name, bytes_per_sample(bits), ftello(f), undoOnStop, {}, 0};
+    Output out{fileno(f), name, bytes_per_sample(bits), ftello(f), appendAt >= 0, padByte, {}, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
     int64_t written = 0;
     float beatCounter = 0.0f;
@@ -193,7 +212,8 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
 
 void write_track(const UserSettings& s, int64_t trackSamples, const Click& click)
 {
-    if (!fits_in_header("write", s.save, most_bytes(trackSamples, click, s.bits))) return;
+    if (!fits_in_header("write", s.save, most_bytes(trackSamples, click, s.bits), dataTagAt))
+        return;
     StopHandlers handlers;
     catch_stops(&handlers);  // before the header, which states the whole track
     int64_t written = 0;
@@ -201,18 +221,20 @@ void write_track(const UserSettings& s, int64_t trackSamples, const Click& click
         report_uncreatable(s.save);
     else
         written = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
-                             click.length, false);
+                             click.length, -1);
     if (written > trackSamples) FIX_SIZE(s.save);  // the last click ran past the end
     end_write(&handlers, s.save, written >= 0, false);
 }
 
 void append_track(const UserSettings& s, int64_t trackSamples, const Click& click)
 {
-    if (!can_append_to(s.save, s.rate, s.bits, most_bytes(trackSamples, click, s.bits))) return;
+    int64_t at = 0;
+    if (!can_append_to(s.save, s.rate, s.bits, most_bytes(trackSamples, click, s.bits), &at))
+        return;
     StopHandlers handlers;
     catch_stops(&handlers);
     const bool done = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
-                                 click.length, true) >= 0;
+                                 click.length, at) >= 0;
     if (done) FIX_SIZE(s.save);
     end_write(&handlers, s.save, done, true);
 }
@@ -223,7 +245,7 @@ bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& 
     double total = 0;
     for (const TempoMapEntry& e : map)
         total += most_bytes(section_length(s.rate, e), click, s.bits);
-    if (!fits_in_header("write", s.save, total)) return false;
+    if (!fits_in_header("write", s.save, total, dataTagAt)) return false;
     StopHandlers handlers;
     catch_stops(&handlers);
     const bool created = MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), 0);
@@ -231,7 +253,7 @@ bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& 
     bool done = created;
     for (size_t i = 0; i < map.size() && done; i++)
         done = WRITE_FILE(s.rate, s.bits, map[i].tempo, section_length(s.rate, map[i]), s.save,
-                          click.bytes.data(), click.length, false) >= 0;
+                          click.bytes.data(), click.length, -1) >= 0;
     if (done) FIX_SIZE(s.save);
     end_write(&handlers, s.save, done || !created, false);
     return done;

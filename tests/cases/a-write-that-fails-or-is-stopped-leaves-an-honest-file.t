@@ -3,13 +3,14 @@ shell that ignores SIGXFSZ, so the write fails as on a full disk) is
 reported and ends the program with status 2, and leaves no file that lies:
 w and rtm keep the whole samples that reached the disk, a megabyte's worth,
 and a header that states them (`honest` says so); + leaves the file byte
-for byte as it was.
+for byte as it was (here sox's file of an odd number of samples, whose pad
+byte, an X, the new samples replaced: it is put back).
 
   $ limited() { (trap '' XFSZ; ulimit -f 1000; tikvane > out; echo "[$?] $(tail -n 1 out)"); }
   $ honest() { set -- $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1) $(soxi -s $1)
   >            [ $(($1 - 8)) = $2 ] && [ $(($1 - 44)) = $3 ] && [ $3 = $(($4 * 3)) ] && [ $4 -gt 333000 ] && echo honest; }
   $ printf 'tmap\t120\t4\t2\ntmap\t160\t3\t16\n' > tmap.txt; for command in w rtm; do echo "$(printf "1\n2\n$command\nx\n" | limited) $(honest click.wav)"; done
-  >   printf '1\n2\nm 1\nw\nx\n' | tikvane > /dev/null; cp click.wav before.wav; echo "$(printf '1\n2\n+\nx\n' | limited) $(cmp click.wav before.wav && echo unchanged)"
+  >   sox -r 44100 -n -b 24 -c 1 before.wav trim 0 44101s; perl -0777 -pi -e 's/.\z/X/s' before.wav; cp before.wav click.wav; echo "$(printf '1\n2\n+\nx\n' | limited) $(cmp click.wav before.wav && echo unchanged)"
   [2] Could not write click.wav: File too large honest
   [2] Could not write click.wav: File too large honest
   [2] Could not write click.wav: File too large unchanged

@@ -14,13 +14,17 @@ saved by the s after).
   $ echo $(printf 't 90\n+\ns\nx\n' | tikvane | grep exist) $(ls) $(grep tempo tiklora.txt)
   t.wav: The requested filename does not exist! tiklora.txt tempo 90.00
 
-A file without a "data" tag at an even offset from 2 to 15000, or whose
-tag is cut off before its size field, or without a "fmt " chunk, or that
-cannot be written:
++ finds a file's chunks by walking them by their sizes from offset 12,
+never by looking for their ids among the bytes. A file that is not
+RIFF/WAVE, whose data chunk is cut off before its size field, whose only
+"data" is in a chunk's text, or whose chunk before the data overruns the
+file has no data chunk; one whose data comes before any "fmt " chunk has
+no format. Last, a file + may not write:
 
-  $ printf 'tempo\t240\n' >> tiklora.txt; { { wav 1 44100 24 0 | head -c 36; head -c 14966 /dev/zero; printf 'data\0\0\0\0'; } | add
-  >   { wav 1 44100 24 0 | head -c 36; printf '\0data\0\0\0\0'; } | add; wav 1 44100 24 0 | head -c 40 | add
-  >   printf 'data\0\0\0\0' | add; printf '\0\0data\0\0\0\0' | add; } | uniq -c
+  $ printf 'tempo\t240\n' >> tiklora.txt; { printf 'data\0\0\0\0' | add; wav 1 44100 24 0 | head -c 40 | add
+  >   { wav 1 44100 24 0 | head -c 12; printf 'LIST\14\0\0\0metadata\0\0\0\0'; } | add
+  >   { wav 1 44100 24 0 | head -c 16; printf '\377\0\0\0'; wav 1 44100 24 0 | tail -c +21; } | add
+  >   { wav 1 44100 24 0 | head -c 12; wav 1 44100 24 0 | tail -c 8; } | add; } | uniq -c
         4 t.wav: Can't find data block in wave file! untouched
         1 t.wav: Can't find fmt block in wave file! untouched
   $ wav 1 44100 24 0 > t.wav; chmod 444 t.wav; chmod 755 .; [ "$(id -u)" = 0 ] && nobody='setpriv --reuid=65534 --regid=65534 --clear-groups'
@@ -28,10 +32,14 @@ cannot be written:
   Can't add to t.wav: Permission denied
 
 A file of another layout: no samples of another depth, rate or channel
-count are glued to it.
+count are glued to it, nor integer PCM to a float file (tag 3) or to sox's
+extensible 24-bit file made to state 20 valid bits.
 
   $ for layout in '1 44100 16' '1 4294967295 280' '2 44100 24'; do wav $layout 0 | add; done | sed 's/; the settings write 1 channel at 44100 Hz, 24 bits. untouched/;/' | paste -sd ' '
   Can't add to t.wav: it holds 1 channel(s) at 44100 Hz, 16 bits; Can't add to t.wav: it holds 1 channel(s) at 4294967295 Hz, 280 bits; Can't add to t.wav: it holds 2 channel(s) at 44100 Hz, 24 bits;
+  $ for n in 44100 44101; do sox -r 44100 -n -b 24 -c 1 $n.wav trim 0 ${n}s; done
+  >   { wav 1 44100 24 0 | perl -0777 -pe 's/^(.{20})./${1}\x03/s' | add; perl -0777 -pe 's/^(.{38})./${1}\x14/s' 44100.wav | add; } | uniq -c
+        2 Can't add to t.wav: its samples are not 24-bit integer PCM of 3 bytes each, as the settings write them. untouched
 
 A file whose data does not end on a whole sample (a write cut short by a
 crash), whose header states more data than it holds, or whose data chunk
@@ -44,14 +52,21 @@ as noise.
   Can't add to t.wav: its header states 9 data bytes, but it holds 6. untouched
   Can't add to t.wav: its data chunk ends 34 bytes before the end of the file. untouched
 
-Where the tag is, the size goes: a tag at 15000 is found. The sizes are
-corrected to what the file holds even when no sample is added (m 0): the
-RIFF size is the file's length less 8 (shown: the file's length, the RIFF
-size and the data size).
+Files as other programs write them: sox writes 24-bit samples as
+WAVE_FORMAT_EXTENSIBLE with a fact chunk, its data at 72, and after an odd
+number of samples a pad byte; another program may put before the data a
+LIST chunk whose text holds "data" and leave the RIFF size short of it. +
+keeps every chunk before the data, puts the new samples right after the
+stated data (over the pad byte) just as w writes them, and sets the sizes
+and the fact count from the file. Shown: its length, RIFF size, data size,
+fact count, the samples sox counts, and whether the new samples are w's.
 
-  $ { wav 1 44100 24 0 | head -c 36; head -c 14964 /dev/zero; printf 'data\3\0\0\0'; head -c 3 /dev/zero; } > t.wav
-  >   printf 'm 0\n+\nx\n' | tikvane > /dev/null; echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j15004 -N4 t.wav)
-  15011 15003 3
+  $ printf 'w\nx\n' | tikvane > /dev/null; mv t.wav w.wav; { head -c 72 44100.wav; printf 'LIST\13\0\0\0metadata x\0\0'; tail -c +73 44100.wav; } > list.wav
+  $ for f in 44100:76 44101:76 list:96; do cp ${f%:*}.wav t.wav; printf '+\nx\n' | tikvane > /dev/null
+  >   echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j${f#*:} -N4 t.wav) $(od -An -tu4 -j68 -N4 t.wav) $(soxi -s t.wav) $(tail -c 132300 w.wav | cmp - <(tail -c 132300 t.wav) && echo w); done
+  264680 264672 264600 88200 88200 w
+  264683 264675 264603 88201 88201 w
+  264700 264692 264600 88200 88200 w
 
 A long session holds no file open: with at most 16 files open at once, 40
 + and 40 rtm after a w all run (shown: the tempo maps read, and the last
