@@ -171,15 +171,17 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
     return true;
 }
 
-void FIX_SIZE(const char* name)
+int64_t FIX_SIZE(const char* name)
 {
     FILE* f = std::fopen(name, "rb+");
     if (!f) fail_file(name, errno);
     const int64_t t = find_tag(f, "data");
     if (t == -1) die(2, "Can't find data block in wave file!\n");
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
-    if (!write_sizes(fileno(f), t, ftello(f))) fail_file(name, errno);
+    const int64_t length = ftello(f);
+    if (!write_sizes(fileno(f), t, length)) fail_file(name, errno);
     close_file(f, name);
+    return length - (t + 8);
 }
 
 bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more)

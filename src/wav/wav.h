@@ -39,10 +39,10 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
 
 // Finds the "data" tag at an even offset from 2 to 15000 and rewrites the
 // data size (bytes after the size field) and the RIFF chunk size (file
-// length - 8). A file that cannot be opened or written: "Could not write
-// NAME: <reason>", exit 2. No tag: "Can't find data block in wave file!",
-// exit 2.
-void FIX_SIZE(const char* name);
+// length - 8); returns that data size. A file that cannot be opened or
+// written: "Could not write NAME: <reason>", exit 2. No tag: "Can't find
+// data block in wave file!", exit 2.
+int64_t FIX_SIZE(const char* name);
 
 // Appends to the existing file `name` beats at `tempo`: a whole click at
 // each beat position, silence between, until at least `count` samples are
@@ -53,24 +53,31 @@ void FIX_SIZE(const char* name);
 // cut to whole samples with its sizes corrected. A write that
 // fails is put in order the same way, then ends the process. A file that
 // cannot be opened: "The requested filename does not exist!", exit 2.
+// `clicks` is set to the clicks placed (meaningful when it returns 0 or more).
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                   const int8_t* clickBytes, int64_t clickLength, bool undoOnStop);
+                   const int8_t* clickBytes, int64_t clickLength, bool undoOnStop,
+                   int64_t* clicks);
 
 // `w`: a new file of `trackSamples` samples at the settings' tempo, holding
 // the click at every beat; when the last click ran past the end, the sizes
 // are set from the file afterwards. A file that cannot be created:
-// "Could not create 'NAME': <reason>", and nothing more.
+// "Could not create 'NAME': <reason>", and nothing more. A whole write
+// ends with "NAME: S samples, m:ss.mmm at R Hz; this w wrote N clicks." on
+// standard error.
 void write_track(const UserSettings& s, int64_t trackSamples, const Click& click);
 
 // `+`: appends `trackSamples` samples to the `save` file and corrects its
 // sizes, after checking that the file is a WAV of the settings' layout
 // whose data chunk ends the file, of whole samples, all there, with room
 // for the track; when it is not, prints why (naming the file) and leaves
-// it untouched.
+// it untouched. A whole append ends with the line `w` gives, its samples
+// the whole file's ("this + wrote N clicks").
 void append_track(const UserSettings& s, int64_t trackSamples, const Click& click);
 
 // `rtm`: a new file holding every section of `map` in order, sizes corrected
-// at the end. Returns true when every section was written; false when the
+// at the end. Each section written is described on standard error by
+// section_line() with the samples it took, and the whole by the line `w`
+// gives ("this rtm wrote N clicks"). Returns true when every section was written; false when the
 // whole map would not fit a header, the file could not be created ("Could
 // not create 'NAME': <reason>") or a write was stopped by Ctrl-C.
 bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s,
