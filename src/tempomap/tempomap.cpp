@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -39,72 +40,119 @@ std::vector<TempoMapEntry> parse_tempo_map_text(char* text, const char* keyword)
     return entries;
 }
 
-// The words of one line as the parser parts them: by runs of TABs.
-static std::vector<std::string> tab_words(const std::string& line)
+namespace {
+
+// A word of a line as the parser parts them: the characters between two
+// runs of TABs.
+struct Word {
+    const char* at;
+    size_t length;
+};
+
+// Takes the next word of a line from *position on, up to `end`, and moves
+// past it; false when none is left.
+bool next_word(const char** position, const char* end, Word* word)
 {
-    std::vector<std::string> words;
-    for (size_t start = 0, end; start <= line.size(); start = end + 1) {
-        end = std::min(line.find('\t', start), line.size());
-        if (end > start) words.push_back(line.substr(start, end - start));
-    }
-    return words;
+    while (*position < end && **position == '\t') ++*position;
+    if (*position == end) return false;
+    word->at = *position;
+    while (*position < end && **position != '\t') ++*position;
+    word->length = static_cast<size_t>(*position - word->at);
+    return true;
+}
+
+// Where `word` begins once its leading blanks are passed over (its end
+// when it is all blanks).
+size_t first_nonblank(const Word& word)
+{
+    size_t i = 0;
+    while (i < word.length && word.at[i] == ' ') i++;
+    return i;
 }
 
 // Whether `word` holds a blank between two of its other characters (a
 // carriage return at the end is not one of them).
-static bool blanks_inside(const std::string& word)
+bool blanks_inside(const Word& word)
 {
-    const size_t first = word.find_first_not_of(' ');
-    return first != std::string::npos && word.find(' ', first) < word.find_last_not_of(" \r");
+    size_t last = word.length;
+    while (last > 0 && (word.at[last - 1] == ' ' || word.at[last - 1] == '\r')) last--;
+    for (size_t i = first_nonblank(word); i < last; i++)
+        if (word.at[i] == ' ') return true;
+    return false;
 }
 
-// What is wrong with the value `what` written as `word`, read as the
-// parser reads it, or "" when it is a number above 0.
-static std::string bad_value(const char* what, const std::string& word, bool fractional)
+// Prints the printf-style message into `out` (`size` bytes) and returns
+// true: a line found wrong says why.
+__attribute__((format(printf, 3, 4))) bool say(char* out, size_t size, const char* fmt, ...)
 {
+    va_list args;
+    va_start(args, fmt);
+    std::vsnprintf(out, size, fmt, args);
+    va_end(args);
+    return true;
+}
+
+// Says into `out` that blanks stand where TABs belong; returns true.
+bool blanks_between(char* out, size_t size, const char* keyword)
+{
+    return say(out, size, "blanks between the values; put a TAB after %s and between tempo, "
+               "beats and measures (cat -A shows a TAB as ^I).", keyword);
+}
+
+// Whether the value `what` written as `word`, read as the parser reads it,
+// is a number above 0; if not, says so into `out` (`size` bytes).
+bool value_fits(const char* what, const Word& word, bool fractional, char* out, size_t size)
+{
+    const std::string text(word.at, word.length);  // strtod must not read on into the next word
     char* end = nullptr;
     char value[64];
     if (fractional) {
-        const float v = static_cast<float>(std::strtod(word.c_str(), &end));
-        if (v > 0.0f && std::isfinite(v)) return "";
+        const float v = static_cast<float>(std::strtod(text.c_str(), &end));
+        if (v > 0.0f && std::isfinite(v)) return true;
         std::snprintf(value, sizeof value, "%g", v);
     } else {
-        const long long v = std::strtoll(word.c_str(), &end, 10);
-        if (v > 0) return "";
+        const long long v = std::strtoll(text.c_str(), &end, 10);
+        if (v > 0) return true;
         std::snprintf(value, sizeof value, "%lld", v);
     }
-    const bool number = end != word.c_str();
-    return std::string("the ") + what + " value is " + (number ? value : "not a number");
+    return !say(out, size, "the %s value is %s; tempo, beats per measure and measures must "
+                "each be a number above 0.", what, end == text.c_str() ? "not a number" : value);
 }
 
-// What is wrong with a line of TAB-separated `words`, or "" when nothing
-// is or it is no `keyword` line.
-static std::string line_fault(const std::vector<std::string>& words, const std::string& keyword)
+// Whether the line from `line` to `end` is a `keyword` line the parser
+// cannot take whole; if so, says what is wrong into `out` (`size` bytes):
+// the first of blanks after or before the keyword, blanks inside the tempo
+// or the beats, fewer than three values, a value not above 0.
+bool line_fault(const char* line, const char* end, const char* keyword, char* out, size_t size)
 {
-    const std::string blanks = "blanks between the values; put a TAB after " + keyword +
-                               " and between tempo, beats and measures (cat -A shows a TAB as ^I).";
-    size_t at = 0;
-    for (; at < words.size() && words[at] != keyword; at++) {
-        const size_t lead = words[at].find_first_not_of(' ');
-        if (lead == std::string::npos) continue;
-        if (words[at].compare(lead, keyword.size() + 1, keyword + ' ') == 0) return blanks;
-        if (words[at].compare(lead, std::string::npos, keyword) == 0)
-            return "blanks before " + keyword + "; begin the line with " + keyword +
-                   " or a TAB (cat -A shows a TAB as ^I).";
+    const size_t n = std::strlen(keyword);
+    Word word{};
+    bool found = false;
+    while (!found && next_word(&line, end, &word)) {
+        const size_t from = first_nonblank(word), rest = word.length - from;
+        const bool named = rest >= n && !std::memcmp(word.at + from, keyword, n);
+        found = named && rest == n;
+        if (named && rest > n && word.at[from + n] == ' ')
+            return blanks_between(out, size, keyword);
+        if (found && from > 0)
+            return say(out, size, "blanks before %s; begin the line with %s or a TAB (cat -A "
+                       "shows a TAB as ^I).", keyword, keyword);
     }
-    if (at == words.size()) return "";
-    const size_t count = std::min<size_t>(words.size() - at - 1, 3);  // tempo, beats, measures
-    for (size_t i = 1; i <= count && i <= 2; i++)
-        if (blanks_inside(words[at + i])) return blanks;
+    if (!found) return false;
+    Word values[3];  // tempo, beats, measures
+    int count = 0;
+    while (count < 3 && next_word(&line, end, &values[count])) count++;
+    for (int i = 0; i < count && i < 2; i++)
+        if (blanks_inside(values[i])) return blanks_between(out, size, keyword);
     if (count < 3)
-        return "fewer than three values; give tempo, beats per measure and measures, each "
-               "after a TAB.";
-    std::string fault = bad_value("tempo", words[at + 1], true);
-    if (fault.empty()) fault = bad_value("beats per measure", words[at + 2], false);
-    if (fault.empty()) fault = bad_value("measures", words[at + 3], false);
-    if (fault.empty()) return fault;
-    return fault + "; tempo, beats per measure and measures must each be a number above 0.";
+        return say(out, size, "fewer than three values; give tempo, beats per measure and "
+                   "measures, each after a TAB.");
+    return !(value_fits("tempo", values[0], true, out, size) &&
+             value_fits("beats per measure", values[1], false, out, size) &&
+             value_fits("measures", values[2], false, out, size));
 }
+
+}  // namespace
 
 std::vector<std::string> check_tempo_map_text(const char* text, const char* name,
                                               const char* keyword)
@@ -113,11 +161,13 @@ std::vector<std::string> check_tempo_map_text(const char* text, const char* name
     int number = 1;
     for (const char* line = text; *line; number++) {
         const char* newline = std::strchr(line, '\n');
-        const size_t length = newline ? static_cast<size_t>(newline - line) : std::strlen(line);
-        const std::string fault = line_fault(tab_words(std::string(line, length)), keyword);
-        if (!fault.empty())
-            warnings.push_back(name + (", line " + std::to_string(number)) + ": " + fault);
-        line += newline ? length + 1 : length;
+        const char* end = newline ? newline : line + std::strlen(line);
+        char fault[256], warning[512];
+        if (line_fault(line, end, keyword, fault, sizeof fault)) {
+            std::snprintf(warning, sizeof warning, "%s, line %d: %s", name, number, fault);
+            warnings.emplace_back(warning);
+        }
+        line = newline ? newline + 1 : end;
     }
     return warnings;
 }

@@ -5,11 +5,11 @@ w and rtm keep the whole samples that reached the disk, a megabyte's worth,
 and a header that states them (`honest` says so); + leaves the file byte
 for byte as it was.
 
-  $ limited() { (trap '' XFSZ; ulimit -f 1000; tikvane > out; echo "[$?] $(tail -n 1 out)"); }
+  $ limited() { (trap '' XFSZ; ulimit -f 1000; tikvane > out 2>&1; echo "[$?] $(tail -n 1 out)"); }
   $ honest() { set -- $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1) $(soxi -s $1)
   >            [ $(($1 - 8)) = $2 ] && [ $(($1 - 44)) = $3 ] && [ $3 = $(($4 * 3)) ] && [ $4 -gt 333000 ] && echo honest; }
   $ printf 'tmap\t120\t4\t2\ntmap\t160\t3\t16\n' > tmap.txt; for command in w rtm; do echo "$(printf "1\n2\n$command\nx\n" | limited) $(honest click.wav)"; done
-  >   printf '1\n2\nm 1\nw\nx\n' | tikvane > /dev/null; cp click.wav before.wav; echo "$(printf '1\n2\n+\nx\n' | limited) $(cmp click.wav before.wav && echo unchanged)"
+  >   printf '1\n2\nm 1\nw\nx\n' | tikvane &> /dev/null; cp click.wav before.wav; echo "$(printf '1\n2\n+\nx\n' | limited) $(cmp click.wav before.wav && echo unchanged)"
   [2] Could not write click.wav: File too large honest
   [2] Could not write click.wav: File too large honest
   [2] Could not write click.wav: File too large unchanged
@@ -22,7 +22,7 @@ what it printed before the signal, such as rtm's count of map entries,
 delivered.
 
   $ printf 'tmap\t100\t4\t1\ntmap\t160\t3\t3000\n' > tmap.txt
-  $ stop() { printf "1\n2\nm 3000\n$2\ns\nx\n" | env --default-signal tikvane > out & pid=$!
+  $ stop() { printf "1\n2\nm 3000\n$2\ns\nx\n" | env --default-signal tikvane > out 2>&1 & pid=$!
   >          until [ "$(wc -c < click.wav)" -gt $3 ]; do sleep 0.001; done 2> /dev/null; kill -$1 $pid; wait $pid 2> /dev/null
   >          echo "$1 $2: [$?] $(grep -h -e Found -e stopped -e Saved -e ^tempo out tiklora.txt 2> /dev/null | paste -sd ' ')"; rm -f tiklora.txt; }
   $ for signal in INT TERM HUP; do

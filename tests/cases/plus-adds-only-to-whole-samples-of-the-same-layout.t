@@ -50,13 +50,13 @@ RIFF size is the file's length less 8 (shown: the file's length, the RIFF
 size and the data size).
 
   $ { wav 1 44100 24 0 | head -c 36; head -c 14964 /dev/zero; printf 'data\3\0\0\0'; head -c 3 /dev/zero; } > t.wav
-  >   printf 'm 0\n+\nx\n' | tikvane > /dev/null; echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j15004 -N4 t.wav)
+  >   printf 'm 0\n+\nx\n' | tikvane &> /dev/null; echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j15004 -N4 t.wav)
   15011 15003 3
 
 A long session holds no file open: with at most 16 files open at once, 40
 + and 40 rtm after a w all run (shown: the tempo maps read, and the last
 line).
 
-  $ printf 'tmap\t240\t4\t1\n' > tmap.txt; (ulimit -n 16; { echo w; yes $'+\nrtm' | head -n 80; } | tikvane > out)
+  $ printf 'tmap\t240\t4\t1\n' > tmap.txt; (ulimit -n 16; { echo w; yes $'+\nrtm' | head -n 80; } | tikvane > out 2>&1)
   >   echo "$(grep -c Found out) $(tail -n 1 out)"
   40 	Enter 'rtm' to read tempo map file and write click track file.
