@@ -70,12 +70,11 @@ size_t first_nonblank(const Word& word)
     return i;
 }
 
-// Whether `word` holds a blank between two of its other characters (a
-// carriage return at the end is not one of them).
+// Whether `word` holds a blank between two of its other characters.
 bool blanks_inside(const Word& word)
 {
     size_t last = word.length;
-    while (last > 0 && (word.at[last - 1] == ' ' || word.at[last - 1] == '\r')) last--;
+    while (last > 0 && word.at[last - 1] == ' ') last--;
     for (size_t i = first_nonblank(word); i < last; i++)
         if (word.at[i] == ' ') return true;
     return false;

@@ -147,9 +147,9 @@ int64_t section_length(uint32_t rate, const TempoMapEntry& e)
 void report_track(const char* name, int64_t samples, uint32_t rate, const char* command,
                   int64_t clicks)
 {
-    complain("%s: %lld samples, %s at %u Hz; this %s wrote %lld clicks.\n", name,
+    complain("%s: %lld samples, %s at %u Hz; this %s wrote %lld click%s.\n", name,
              static_cast<long long>(samples), minutes_seconds(samples, rate).c_str(), rate,
-             command, static_cast<long long>(clicks));
+             command, static_cast<long long>(clicks), clicks == 1 ? "" : "s");
 }
 
 // Ends a write under catch_stops() (SIGTERM and SIGHUP end the process

@@ -18,21 +18,21 @@ Ctrl-C (SIGINT), a kill (SIGTERM) or a closed terminal (SIGHUP) during a
 long w, + or rtm stops it the same way. After Ctrl-C the program says so,
 the menu comes back with every setting as it was and s saves them; after
 the other two the program ends by the signal (a shell sees 143 and 129),
-what it printed before the signal, such as rtm's count of map entries,
-delivered.
+what it printed before the signal, such as rtm's count of map entries and
+its first section, delivered; a stopped write is not summed up.
 
   $ printf 'tmap\t100\t4\t1\ntmap\t160\t3\t3000\n' > tmap.txt
   $ stop() { printf "1\n2\nm 3000\n$2\ns\nx\n" | env --default-signal tikvane > out 2>&1 & pid=$!
   >          until [ "$(wc -c < click.wav)" -gt $3 ]; do sleep 0.001; done 2> /dev/null; kill -$1 $pid; wait $pid 2> /dev/null
-  >          echo "$1 $2: [$?] $(grep -h -e Found -e stopped -e Saved -e ^tempo out tiklora.txt 2> /dev/null | paste -sd ' ')"; rm -f tiklora.txt; }
+  >          echo "$1 $2: [$?] $(grep -h -e Found -e Section -e stopped -e wrote -e Saved -e ^tempo out tiklora.txt 2> /dev/null | paste -sd ' ')"; rm -f tiklora.txt; }
   $ for signal in INT TERM HUP; do
   >   rm -f click.wav; echo "$(stop $signal w 1000000) $(honest click.wav)"
   >   rm -f click.wav; echo "$(stop $signal rtm 1000000) $(honest click.wav)"
   >   cp before.wav click.wav; echo "$(stop $signal + 2000000) $(cmp click.wav before.wav && echo unchanged)"
   > done | awk '{ printf "%s%s", $0, NR % 3 ? ", " : "\n" }'
-  INT w: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest, INT rtm: [2] Found 2 map entries. Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest, INT +: [2] Writing stopped: click.wav is as it was before. Saved Settings tempo	120.00 unchanged
-  TERM w: [143]  honest, TERM rtm: [143] Found 2 map entries. honest, TERM +: [143]  unchanged
-  HUP w: [129]  honest, HUP rtm: [129] Found 2 map entries. honest, HUP +: [129]  unchanged
+  INT w: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest, INT rtm: [2] Found 2 map entries. Section 1: 100 bpm, 4 beats a measure, 1 measure: 105840 samples, 0:02.400. Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest, INT +: [2] Writing stopped: click.wav is as it was before. Saved Settings tempo	120.00 unchanged
+  TERM w: [143]  honest, TERM rtm: [143] Found 2 map entries. Section 1: 100 bpm, 4 beats a measure, 1 measure: 105840 samples, 0:02.400. honest, TERM +: [143]  unchanged
+  HUP w: [129]  honest, HUP rtm: [129] Found 2 map entries. Section 1: 100 bpm, 4 beats a measure, 1 measure: 105840 samples, 0:02.400. honest, HUP +: [129]  unchanged
 
 The stops are caught before the header is written, and no wait outlives
 them: while rtm or w waits to create a FIFO that nobody reads, Ctrl-C

@@ -28,29 +28,30 @@ that makes no section or borrows is named on standard error (shown: its
 number and what is wrong).
 
   $ printf 'rate\t1000\nbits\t16\nHz\t1\n' > tiklora.txt; printf 'Song\n\n\t\ttmap\t60\t1\t1\r\nintro\ttmap\t60\t2\t1\tverse\n  tmap\t60\t99\t1\ntmap 60 99 1\n' > tmap.txt
-  $ printf 'TMAP\t60\t99\t1\ntmap\t60x\t2\t2\ntmap\t0x3c\t2\t4\ntmap\t60\t-4294967288\t2b\ntmap\t60\t4\ntmap\t8\t1\t1\ntmap\t60\t64' >> tmap.txt
+  $ printf 'TMAP\t60\t99\t1\ntmap\t60x\t2\t2\ntmap\t 0x3c \t2\t4\ntmap\t60\t-4294967288\t2b\ntmap\t60\t4\ntmap\t8\t1\t1\ntmap\t60\t64' >> tmap.txt
   >   echo $(printf 'rtm\nx\n' | tikvane 2>&1 | grep -o -e 'line [0-9]*: [^;]*' -e 'Found.*') $(sizes click.wav)
   line 5: blanks before tmap line 6: blanks between the values line 10: the beats per measure value is -4294967288 line 11: fewer than three values line 13: fewer than three values Found 7 map entries. 126044 126036 126000
 
 Blanks between the values are named by line, while the sections and the
 track stay as they were (shown: the lines named, the count, the track's
 length and checksum). A song of 79.825 s at 1000 Hz, with blanks between
-the values of its second line, of its last line, or of every line: the
-second line swallows the third; the outro is missing; two sections of 92
-x 92 beats make 92 minutes.
+the beats and measures of its second line, or between the values of its
+last line or of every line: the second line takes its measures from the
+third, which is lost; the outro is missing; two sections of 92 x 92
+beats make 92 minutes.
 
-  $ printf 'rate\t1000\nbits\t16\n' > tiklora.txt; for lines in 2 '$' 1,4; do
-  >   printf 'tmap\t%s\t%s\t%s\n' 92 4 4 92 4 16 92 3 8 80 4 4 | sed "${lines}s/\t/ /2g" > tmap.txt; echo $(printf 'rtm\nx\n' | tikvane 2>&1 | grep -o -e 'line [0-9]' -e 'Found.*' -e '[0-9:.]* at') $(cksum < click.wav); done
-  line 2 Found 3 map entries. 3:22.434 at 483361511 404912
+  $ printf 'rate\t1000\nbits\t16\n' > tiklora.txt; for blanks in '2s/\t/ /3' '$s/\t/ /2g' 's/\t/ /2g'; do
+  >   printf 'tmap\t%s\t%s\t%s\n' 92 4 4 92 4 16 92 3 8 80 4 4 | sed "$blanks" > tmap.txt; echo $(printf 'rtm\nx\n' | tikvane 2>&1 | grep -o -e 'line [0-9]' -e 'Found.*' -e '[0-9:.]* at') $(cksum < click.wav); done
+  line 2 Found 3 map entries. 4:22.434 at 151572162 524912
   line 4 Found 4 map entries. 1:07.825 at 1455229003 135694
   line 1 line 2 line 3 line 4 Found 2 map entries. 92:00.000 at 488446424 11040044
 
 Sections of no finite length add nothing but still count as the last
 section; a value that is not above 0 is named.
 
-  $ printf 'bits\t16\nHz\t1\n' > tiklora.txt; printf 'tmap\t100\t4\t2\ntmap\t0\t4\t4\ntmap\t90\t0\t4\ntmap\tnan\t1\t1\n' > tmap.txt
+  $ printf 'bits\t16\nHz\t1\n' > tiklora.txt; printf 'tmap\t100\t4\t2\ntmap\t0\t4\t4\ntmap\t90\t0\t4\ntmap\tinf\t1\t1\ntmap\t90\t4\tx\ntmap\tnan\t1\t1\n' > tmap.txt
   >   echo $(printf 'rtm\nx\n' | tikvane 2>&1 | grep -o -e 'line [0-9]: [^;]*' -e '.*Found.*' -e '.*adjust.*') $(sizes click.wav)
-  Enter 't' to adjust tempo (120.0 bpm). line 2: the tempo value is 0 line 3: the beats per measure value is 0 line 4: the tempo value is nan Found 4 map entries. Enter 't' to adjust tempo (nan bpm). 423404 423396 423360
+  Enter 't' to adjust tempo (120.0 bpm). line 2: the tempo value is 0 line 3: the beats per measure value is 0 line 4: the tempo value is inf line 5: the measures value is not a number line 6: the tempo value is nan Found 6 map entries. Enter 't' to adjust tempo (nan bpm). 423404 423396 423360
 
 A map that is not there, that cannot be read (a folder) or is longer than
 1 MiB, or that holds no entry (blanks instead of TABs, each such line
