@@ -30,10 +30,11 @@ std::vector<TempoMapEntry> parse_tempo_map_text(char* text, const char* keyword)
 // a warning for each line that parse_tempo_map_text() cannot take whole,
 // in order: "NAME, line N: " and what is wrong and how to mend it. A line
 // is looked at when a TAB-separated word on it is `keyword`, or begins
-// with `keyword` and a blank; it is wrong when that word is followed by a
-// blank, when the tempo or beats hold blanks between two values, when it
-// has fewer than three values, or when a value is not a number above 0.
-// One warning a line at most; other lines give none.
+// with `keyword` and a blank (blanks before it allowed); it is wrong when
+// that word has blanks before or right after it, when the tempo or beats
+// hold blanks between two characters, when fewer than three values follow
+// on the line, or when a value is not a number above 0 as the parser
+// reads it. One warning a line at most; other lines give none.
 std::vector<std::string> check_tempo_map_text(const char* text, const char* name,
                                               const char* keyword);
 
