@@ -27,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (size_t at = text.find("tmap"); at < std::strlen(text.c_str()); at = text.find("tmap", at + 1))
         words++;
     check(entries.size() <= words, "no more entries than tmap words");
+    check(check_tempo_map_text(text.c_str(), "m", "tmap").size() <= words, "a warning a tmap line");
     std::string plain;
     char line[128];
     for (const TempoMapEntry& e : entries) {

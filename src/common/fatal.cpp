@@ -23,6 +23,7 @@ void die(int status, const char* fmt, ...)
 
 void complain(const char* fmt, ...)
 {
+    std::fflush(stdout);  // a failure to write it is reported as the program ends
     va_list args;
     va_start(args, fmt);
     std::vfprintf(stderr, fmt, args);

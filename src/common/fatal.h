@@ -5,8 +5,9 @@
 // it prints one message, flushes standard output and exits with the given
 // status. The one caller that cleans up first is the click-track writer,
 // which puts its file in order before it reports a failed write.
-// complain() reports a failure the program goes on from (a device that
-// cannot be used) on standard error.
+// complain() reports on standard error what the program goes on from: a
+// device that cannot be used, a tempo map line the reader cannot take
+// whole, what a written track now holds.
 #pragma once
 
 // Prints the printf-style message after the dialogue on standard output
@@ -15,8 +16,7 @@
 // status stays). Never returns.
 [[noreturn]] void die(int status, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 
-// Prints the printf-style message on standard error. Callers have flushed
-// what the dialogue printed before (playback flushes it before it opens the
-// device and with every measure line), so that on a pipe carrying both
-// streams the lines come in the order made.
+// Flushes standard output, then prints the printf-style message on
+// standard error, so that on a pipe carrying both streams the lines come
+// in the order made.
 void complain(const char* fmt, ...) __attribute__((format(printf, 1, 2)));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cstdio>
 #include <limits>
 
 // Every length and sample is a plain single- or double-precision result. A
@@ -78,4 +79,15 @@ int64_t section_samples(uint32_t rate, int32_t meter, int32_t meas, float tempo)
     // A negative count of beats or measures plays nothing.
     const double frames = static_cast<double>(std::max(meter, 0)) * std::max(meas, 0) * rate;
     return truncate_to_int64(frames * (60.0 / static_cast<double>(tempo)));
+}
+
+std::string minutes_seconds(int64_t samples, uint32_t rate)
+{
+    // Whole seconds and the rest apart, so that no count overflows.
+    const int64_t seconds = samples / rate;
+    const int64_t millis = samples % rate * 1000 / rate;
+    char text[48];
+    std::snprintf(text, sizeof text, "%lld:%02d.%03d", static_cast<long long>(seconds / 60),
+                  static_cast<int>(seconds % 60), static_cast<int>(millis));
+    return text;
 }

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // Bytes of one mono sample: 2 at 16 bits, 3 at 24 bits (every depth other
 // than 16 is written as 24).
@@ -56,3 +57,8 @@ int64_t section_beat(uint32_t rate, float tempo);
 // never wraps), truncated and saturating. A negative meter or measure
 // count gives an empty section.
 int64_t section_samples(uint32_t rate, int32_t meter, int32_t meas, float tempo);
+
+// `samples` (0 or more) at `rate` as minutes and seconds to the
+// millisecond, truncated: "2:33.600" for 6773760 samples at 44100 Hz.
+// Minutes are not folded into hours.
+std::string minutes_seconds(int64_t samples, uint32_t rate);

@@ -302,9 +302,10 @@ void play_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s
             continue;
         }
         std::printf("\nPlaying section  %i \n\n", section);
-        playing = PLAY(click_beat(click, samplesPerBeat),
-                       section_samples(s.rate, e.meter, e.meas, e.tempo), s.device, s.rate,
-                       e.meter, 1, s.bits);
+        const int64_t samples = section_samples(s.rate, e.meter, e.meas, e.tempo);
+        complain("%s\n", section_line(section, e, samples, s.rate).c_str());
+        playing = PLAY(click_beat(click, samplesPerBeat), samples, s.device, s.rate, e.meter, 1,
+                       s.bits);
     }
     if (release_stops(&handlers)) std::puts("Playback stopped.");
 }

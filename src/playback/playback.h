@@ -57,7 +57,8 @@ bool PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t r
 void audition(const UserSettings& s, const Click& click);
 
 // `ptm`: each section of `map` in turn, announced by
-// "\nPlaying section  %i \n\n". A section whose tempo gives less than one
+// "\nPlaying section  %i \n\n" and, on standard error, by section_line()
+// with the samples it plays. A section whose tempo gives less than one
 // sample per beat is skipped with a one-line message and the next follows;
 // after Ctrl-C or a device failure no further section plays.
 void play_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s,

@@ -201,7 +201,7 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
     return true;
 }
 
-void FIX_SIZE(const char* name)
+int64_t FIX_SIZE(const char* name)
 {
     FILE* f = open_regular(name, "rb+");
     if (!f) fail_file(name, errno);
@@ -213,13 +213,15 @@ void FIX_SIZE(const char* name)
         die(2, "Can't find data block in wave file!\n");
     }
     if (!write_sizes(fileno(f), w.dataAt, length)) fail_file(name, errno);
+    const int64_t dataSize = length - (w.dataAt + 8);
     if (w.factAt >= 0 && w.blockAlign > 0) {
         uint8_t count[sizeof(uint32_t)];
-        Decon4((length - (w.dataAt + 8)) / w.blockAlign, count);
+        Decon4(dataSize / w.blockAlign, count);
         if (pwrite(fileno(f), count, sizeof count, w.factAt) != sizeof count)
             fail_file(name, errno);
     }
     close_file(f, name);
+    return dataSize;
 }
 
 bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more, int64_t* appendAt)

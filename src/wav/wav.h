@@ -41,10 +41,11 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
 // Finds the data chunk by walking the file's chunks (wav/chunks.h) and
 // rewrites the data size (bytes after the size field), the RIFF chunk size
 // (file length - 8) and, when a "fact" chunk comes before the data, its
-// sample count (data bytes / block align). A file that cannot be opened,
-// read or written, or is no longer a regular file: "Could not write NAME: <reason>", exit 2. No data chunk:
-// "Can't find data block in wave file!", exit 2.
-void FIX_SIZE(const char* name);
+// sample count (data bytes / block align); returns that data size. A file
+// that cannot be opened, read or written, or is no longer a regular file:
+// "Could not write NAME: <reason>", exit 2. No data chunk: "Can't find
+// data block in wave file!", exit 2.
+int64_t FIX_SIZE(const char* name);
 
 // Writes into the existing file `name` beats at `tempo`: a whole click at
 // each beat position, silence between, until at least `count` samples are
@@ -59,14 +60,18 @@ void FIX_SIZE(const char* name);
 // fails is put in order the same way, then ends the process. A file that
 // cannot be opened, or is not a regular file: "The requested filename does
 // not exist!", exit 2.
+// `clicks` is set to the clicks placed (meaningful when it returns 0 or more).
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                   const int8_t* clickBytes, int64_t clickLength, int64_t appendAt);
+                   const int8_t* clickBytes, int64_t clickLength, int64_t appendAt,
+                   int64_t* clicks);
 
 // `w`: a new file of `trackSamples` samples at the settings' tempo, holding
 // the click at every beat; when the last click ran past the end, the sizes
 // are set from the file afterwards. A file that cannot be created, or a
 // name that is not a regular file (a FIFO is refused at once, not waited
-// on): "Could not create 'NAME': <reason>", and nothing more.
+// on): "Could not create 'NAME': <reason>", and nothing more. A whole
+// write ends with "NAME: S samples, m:ss.mmm at R Hz; this w wrote N
+// clicks." on standard error.
 void write_track(const UserSettings& s, int64_t trackSamples, const Click& click);
 
 // `+`: appends `trackSamples` samples to the `save` file and corrects its
@@ -75,10 +80,14 @@ void write_track(const UserSettings& s, int64_t trackSamples, const Click& click
 // byte, which the samples replace), of whole samples, all there, with room
 // for the track; every chunk before the data is kept as it was. When it
 // is not such a file, prints why (naming the file) and leaves it untouched.
+// A whole append ends with the line `w` gives, its samples the whole
+// file's ("this + wrote N clicks").
 void append_track(const UserSettings& s, int64_t trackSamples, const Click& click);
 
 // `rtm`: a new file holding every section of `map` in order, sizes corrected
-// at the end. Returns true when every section was written; false when the
+// at the end. Each section written is described on standard error by
+// section_line() with the samples it took, and the whole by the line `w`
+// gives ("this rtm wrote N clicks"). Returns true when every section was written; false when the
 // whole map would not fit a header, the file could not be created ("Could
 // not create 'NAME': <reason>") or a write was stopped by Ctrl-C.
 bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s,

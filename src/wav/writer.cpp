@@ -160,6 +160,17 @@ int64_t section_length(uint32_t rate, const TempoMapEntry& e)
     return track_samples(rate, track_seconds(e.meter, e.meas, e.tempo));
 }
 
+// Says on standard error what the file `name` holds after a `command` that
+// wrote `clicks` clicks: "NAME: S samples, m:ss.mmm at R Hz; this COMMAND
+// wrote N clicks."
+void report_track(const char* name, int64_t samples, uint32_t rate, const char* command,
+                  int64_t clicks)
+{
+    complain("%s: %lld samples, %s at %u Hz; this %s wrote %lld click%s.\n", name,
+             static_cast<long long>(samples), minutes_seconds(samples, rate).c_str(), rate,
+             command, static_cast<long long>(clicks), clicks == 1 ? "" : "s");
+}
+
 // Ends a write under catch_stops() (SIGTERM and SIGHUP end the process
 // here); when Ctrl-C stopped it before it was `done`, says what became of
 // the file.
@@ -173,7 +184,8 @@ void end_write(const StopHandlers* handlers, const char* name, bool done, bool u
 }  // namespace
 
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                   const int8_t* clickBytes, int64_t clickLength, int64_t appendAt)
+                   const int8_t* clickBytes, int64_t clickLength, int64_t appendAt,
+                   int64_t* clicks)
 {
     const float beatInterval = beat_interval(rate, tempo);
     FILE* f = open_regular(name, "rb+");
@@ -183,6 +195,7 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
     Output out{fileno(f), name, bytes_per_sample(bits), ftello(f), appendAt >= 0, padByte, {}, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
     int64_t written = 0;
+    *clicks = 0;
     float beatCounter = 0.0f;
     float nextBeat = beatInterval * beatCounter;
     // An empty click places nothing, so its track is silence throughout and
@@ -193,6 +206,7 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
             beatCounter += 1.0f;
             put_piece(&out, click, static_cast<size_t>(clickLength * out.bytesPerSample));
             written += clickLength;
+            ++*clicks;
             nextBeat = beatInterval * beatCounter;
             continue;
         }
@@ -216,14 +230,16 @@ void write_track(const UserSettings& s, int64_t trackSamples, const Click& click
         return;
     StopHandlers handlers;
     catch_stops(&handlers);  // before the header, which states the whole track
-    int64_t written = 0;
-    if (!MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), trackSamples))
+    int64_t written = 0, clicks = 0;
+    const bool created = MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), trackSamples);
+    if (!created)
         report_uncreatable(s.save);
     else
         written = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
-                             click.length, -1);
+                             click.length, -1, &clicks);
     if (written > trackSamples) FIX_SIZE(s.save);  // the last click ran past the end
     end_write(&handlers, s.save, written >= 0, false);
+    if (created && written >= 0) report_track(s.save, written, s.rate, "w", clicks);
 }
 
 void append_track(const UserSettings& s, int64_t trackSamples, const Click& click)
@@ -233,10 +249,12 @@ void append_track(const UserSettings& s, int64_t trackSamples, const Click& clic
         return;
     StopHandlers handlers;
     catch_stops(&handlers);
+    int64_t clicks = 0;
     const bool done = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
-                                 click.length, at) >= 0;
-    if (done) FIX_SIZE(s.save);
+                                 click.length, at, &clicks) >= 0;
+    const int64_t dataBytes = done ? FIX_SIZE(s.save) : 0;
     end_write(&handlers, s.save, done, true);
+    if (done) report_track(s.save, dataBytes / bytes_per_sample(s.bits), s.rate, "+", clicks);
 }
 
 bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s,
@@ -251,10 +269,22 @@ bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& 
     const bool created = MAKE_HEADER(s.save, s.rate, static_cast<uint32_t>(s.bits), 0);
     if (!created) report_uncreatable(s.save);
     bool done = created;
-    for (size_t i = 0; i < map.size() && done; i++)
-        done = WRITE_FILE(s.rate, s.bits, map[i].tempo, section_length(s.rate, map[i]), s.save,
-                          click.bytes.data(), click.length, -1) >= 0;
+    int64_t samples = 0, clicks = 0;
+    for (size_t i = 0; i < map.size() && done; i++) {
+        int64_t sectionClicks = 0;
+        const int64_t written =
+            WRITE_FILE(s.rate, s.bits, map[i].tempo, section_length(s.rate, map[i]), s.save,
+                       click.bytes.data(), click.length, -1, &sectionClicks);
+        done = written >= 0;
+        if (done) {
+            const int number = static_cast<int>(i + 1);
+            complain("%s\n", section_line(number, map[i], written, s.rate).c_str());
+            samples += written;
+            clicks += sectionClicks;
+        }
+    }
     if (done) FIX_SIZE(s.save);
     end_write(&handlers, s.save, done || !created, false);
+    if (done) report_track(s.save, samples, s.rate, "rtm", clicks);
     return done;
 }

@@ -10,7 +10,7 @@ is alsa-lib's file plugin over null, writing /dev/null.
   > pcm.stereo { type multi; slaves.a { pcm "capst"; channels 2 } bindings.0 { slave a; channel 0 } bindings.1 { slave a; channel 1 } }
   > pcm.ac3 { type a52; slavepcm "null"; rate 48000; channels 2 } pcm.mulaw { type mulaw; slave { pcm "null"; format S16_LE } } pcm.!default { type file; slave.pcm "null"; file "/dev/null"; format "raw" }' > .asoundrc
   $ printf 'tmap\t150\t3\t2\ntmap\t100\t2\t2\n' > tmap.txt; for depth in 1 2; do bits=$((8 + 8 * depth))
-  >   echo $bits bits: $(for device in cap stereo; do printf "1\n$depth\no $device\nal 1.3\nt 200\nb 3\na\nptm\nx\n" | tikvane | grep -c Measure; done) \
+  >   echo $bits bits: $(for device in cap stereo; do printf "1\n$depth\no $device\nal 1.3\nt 200\nb 3\na\nptm\nx\n" | tikvane 2>&1 | grep -c Measure; done) \
   >   $(wc -c < mono.raw) $(wc -c < stereo.raw) $(for channel in 1 2; do sox -t raw -r 44100 -e signed -b $bits -c 2 stereo.raw -t raw - remix $channel | cmp - mono.raw && echo same; done); rm mono.raw stereo.raw; done | paste -sd '|'
   16 bits: 6 6 534528 1069056 same same|24 bits: 6 6 801792 1603584 same same
 
@@ -35,7 +35,7 @@ while it is stopped, and it takes the SIGTERM first).
   $ mkfifo fifo; printf 'pcm.ff { type file; slave.pcm "null"; file "%s/fifo"; format "raw" }\n' $PWD >> .asoundrc
   $ stop_wait INT 'o ff\na'; stop_wait 'STOP TERM INT CONT' 'o ff\nptm'
   INT: [2] at once: Playback stopped.|Saved Settings
-  STOP TERM INT CONT: [143] at once: Parsing tmap file..|Found 2 map entries.|Playing section 1
+  STOP TERM INT CONT: [143] at once: Parsing tmap file..|Found 2 map entries.|Playing section 1 |Section 1: 150 bpm, 3 beats a measure, 2 measures: 105840 samples, 0:02.400.
 
 A device name is a name, never a plugin definition: tiklora.txt travels
 with a song's folder, and alsa-lib reads a name as a piece of its

@@ -6,7 +6,7 @@ and a header that states them (`honest` says so); + leaves the file byte
 for byte as it was (here sox's file of an odd number of samples, whose pad
 byte, an X, the new samples replaced: it is put back).
 
-  $ limited() { (trap '' XFSZ; ulimit -f 1000; tikvane > out; echo "[$?] $(tail -n 1 out)"); }
+  $ limited() { (trap '' XFSZ; ulimit -f 1000; tikvane > out 2>&1; echo "[$?] $(tail -n 1 out)"); }
   $ honest() { set -- $(wc -c < $1) $(od -An -tu4 -j4 -N4 $1) $(od -An -tu4 -j40 -N4 $1) $(soxi -s $1)
   >            [ $(($1 - 8)) = $2 ] && [ $(($1 - 44)) = $3 ] && [ $3 = $(($4 * 3)) ] && [ $4 -gt 333000 ] && echo honest; }
   $ printf 'tmap\t120\t4\t2\ntmap\t160\t3\t16\n' > tmap.txt; for command in w rtm; do echo "$(printf "1\n2\n$command\nx\n" | limited) $(honest click.wav)"; done
@@ -19,21 +19,21 @@ Ctrl-C (SIGINT), a kill (SIGTERM) or a closed terminal (SIGHUP) during a
 long w, + or rtm stops it the same way. After Ctrl-C the program says so,
 the menu comes back with every setting as it was and s saves them; after
 the other two the program ends by the signal (a shell sees 143 and 129),
-what it printed before the signal, such as rtm's count of map entries,
-delivered.
+what it printed before the signal, such as rtm's count of map entries and
+its first section, delivered; a stopped write is not summed up.
 
   $ printf 'tmap\t100\t4\t1\ntmap\t160\t3\t3000\n' > tmap.txt
-  $ stop() { printf "1\n2\nm 3000\n$2\ns\nx\n" | env --default-signal tikvane > out & pid=$!
+  $ stop() { printf "1\n2\nm 3000\n$2\ns\nx\n" | env --default-signal tikvane > out 2>&1 & pid=$!
   >          until [ "$(wc -c < click.wav)" -gt $3 ]; do sleep 0.001; done 2> /dev/null; kill -$1 $pid; wait $pid 2> /dev/null
-  >          echo "$1 $2: [$?] $(grep -h -e Found -e stopped -e Saved -e ^tempo out tiklora.txt 2> /dev/null | paste -sd ' ')"; rm -f tiklora.txt; }
+  >          echo "$1 $2: [$?] $(grep -h -e Found -e Section -e stopped -e wrote -e Saved -e ^tempo out tiklora.txt 2> /dev/null | paste -sd ' ')"; rm -f tiklora.txt; }
   $ for signal in INT TERM HUP; do
   >   rm -f click.wav; echo "$(stop $signal w 1000000) $(honest click.wav)"
   >   rm -f click.wav; echo "$(stop $signal rtm 1000000) $(honest click.wav)"
   >   cp before.wav click.wav; echo "$(stop $signal + 2000000) $(cmp click.wav before.wav && echo unchanged)"
   > done | awk '{ printf "%s%s", $0, NR % 3 ? ", " : "\n" }'
-  INT w: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest, INT rtm: [2] Found 2 map entries. Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest, INT +: [2] Writing stopped: click.wav is as it was before. Saved Settings tempo	120.00 unchanged
-  TERM w: [143]  honest, TERM rtm: [143] Found 2 map entries. honest, TERM +: [143]  unchanged
-  HUP w: [129]  honest, HUP rtm: [129] Found 2 map entries. honest, HUP +: [129]  unchanged
+  INT w: [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest, INT rtm: [2] Found 2 map entries. Section 1: 100 bpm, 4 beats a measure, 1 measure: 105840 samples, 0:02.400. Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	120.00 honest, INT +: [2] Writing stopped: click.wav is as it was before. Saved Settings tempo	120.00 unchanged
+  TERM w: [143]  honest, TERM rtm: [143] Found 2 map entries. Section 1: 100 bpm, 4 beats a measure, 1 measure: 105840 samples, 0:02.400. honest, TERM +: [143]  unchanged
+  HUP w: [129]  honest, HUP rtm: [129] Found 2 map entries. Section 1: 100 bpm, 4 beats a measure, 1 measure: 105840 samples, 0:02.400. honest, HUP +: [129]  unchanged
 
 An output file that cannot be made (in a folder that does not exist,
 where a folder has its name, or where a FIFO has it, which w, rtm and +

@@ -5,7 +5,7 @@ bpm, one beat a measure: three clicks arrive, each bit for bit the written
 click, 22050 samples apart, nothing else sounds, and nothing is said to
 have stopped the playback (shown last: the lines that say so).
 
-  $ . "$TESTDIR/sound.sh"; start_jack; printf '1\n2\nm 1\nw\nx\n' | tikvane > /dev/null
+  $ . "$TESTDIR/sound.sh"; start_jack; printf '1\n2\nm 1\nw\nx\n' | tikvane &> /dev/null
   >   start_jack_recording a.raw; begin; say '1\n2\no jk\nal 1.07\nb 1\na'; end; stop_recording; echo $(clicks.py click.wav 2205 a.raw) $(grep -c Playback stamped)
   exit status 2
   3 clicks at 0 22050 44100 apart: 22050 (2) other bytes not silent: 0 0

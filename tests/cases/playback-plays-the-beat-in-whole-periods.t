@@ -5,8 +5,8 @@ and commands, then tells the measure lines, the bytes played and where the
 click (of the given length) recurs in what was played.
 
   $ printf 'pcm.cap { type file; slave.pcm "null"; file "|cat >> %s/capture.raw"; format "raw" }\n' $HOME > .asoundrc
-  >   printf '1\n2\nn ref.wav\nm 1\nw\nx\n' | tikvane > /dev/null || :
-  $ play() { rm -f capture.raw; printf "$1\no cap\n$2\nx\n" | tikvane > out; echo "$(grep -c Measure out) measure lines, $(wc -c < capture.raw) bytes, $(clicks.py $3 capture.raw | head -n 2 | paste -sd ' ')"; }
+  >   printf '1\n2\nn ref.wav\nm 1\nw\nx\n' | tikvane &> /dev/null || :
+  $ play() { rm -f capture.raw; printf "$1\no cap\n$2\nx\n" | tikvane > out 2>&1; echo "$(grep -c Measure out) measure lines, $(wc -c < capture.raw) bytes, $(clicks.py $3 capture.raw | head -n 2 | paste -sd ' ')"; }
 
 a plays the click every beat (22050 samples at 120 bpm) for the audition
 length, in whole periods of 1024 frames strictly below it: 430 periods of

@@ -61,8 +61,8 @@ stated data (over the pad byte) just as w writes them, and sets the sizes
 and the fact count from the file. Shown: its length, RIFF size, data size,
 fact count, the samples sox counts, and whether the new samples are w's.
 
-  $ printf 'w\nx\n' | tikvane > /dev/null; mv t.wav w.wav; { head -c 72 44100.wav; printf 'LIST\13\0\0\0metadata x\0\0'; tail -c +73 44100.wav; } > list.wav
-  $ for f in 44100:76 44101:76 list:96; do cp ${f%:*}.wav t.wav; printf '+\nx\n' | tikvane > /dev/null
+  $ printf 'w\nx\n' | tikvane &> /dev/null; mv t.wav w.wav; { head -c 72 44100.wav; printf 'LIST\13\0\0\0metadata x\0\0'; tail -c +73 44100.wav; } > list.wav
+  $ for f in 44100:76 44101:76 list:96; do cp ${f%:*}.wav t.wav; printf '+\nx\n' | tikvane &> /dev/null
   >   echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j${f#*:} -N4 t.wav) $(od -An -tu4 -j68 -N4 t.wav) $(soxi -s t.wav) $(tail -c 132300 w.wav | cmp - <(tail -c 132300 t.wav) && echo w); done
   264680 264672 264600 88200 88200 w
   264683 264675 264603 88201 88201 w
@@ -72,6 +72,6 @@ A long session holds no file open: with at most 16 files open at once, 40
 + and 40 rtm after a w all run (shown: the tempo maps read, and the last
 line).
 
-  $ printf 'tmap\t240\t4\t1\n' > tmap.txt; (ulimit -n 16; { echo w; yes $'+\nrtm' | head -n 80; } | tikvane > out)
+  $ printf 'tmap\t240\t4\t1\n' > tmap.txt; (ulimit -n 16; { echo w; yes $'+\nrtm' | head -n 80; } | tikvane > out 2>&1)
   >   echo "$(grep -c Found out) $(tail -n 1 out)"
   40 	Enter 'rtm' to read tempo map file and write click track file.

@@ -13,7 +13,7 @@ long as its sound: 47104 frames, 1.068 s, not 5 % less and at most 0.2 s
 more (PipeWire's drain takes up to a tenth of a second longer than
 PulseAudio's).
 
-  $ . "$TESTDIR/sound.sh"; start_server; printf '1\n2\nm 1\nw\nx\n' | tikvane > /dev/null
+  $ . "$TESTDIR/sound.sh"; start_server; printf '1\n2\nm 1\nw\nx\n' | tikvane &> /dev/null
   >   start_recording a.raw; begin; say '1\n2\no pulse\nal 1.07\nb 1\na'; end; stop_recording
   >   clicks.py click.wav 2205 a.raw | paste -sd ' '; t=$(after 0 'Measure  1'); echo $(between 0.4 0.6 $(after $t 'Measure  2')), $(between 1.015 1.268 $(after $t Global))
   exit status 2
