@@ -27,9 +27,12 @@ everything printed before comes first.
 
 A device whose opening waits (alsa-lib's file plugin writing into a FIFO
 that nobody reads) does not hold the program: Ctrl-C brings the menu back
-and SIGTERM ends the program, each at once (within half a second).
+and SIGTERM ends the program, each at once (within half a second). When a
+reader holds the FIFO but does not read, the plugin repeats each write a
+signal breaks off; a second Ctrl-C then ends the program (130) at once.
 
   $ mkfifo fifo; printf 'pcm.ff { type file; slave.pcm "null"; file "%s/fifo"; format "raw" }\n' $PWD >> .asoundrc
-  $ stop_wait INT 'o ff\na'; stop_wait TERM 'o ff\nptm'
+  $ stop_wait INT 'o ff\na'; stop_wait TERM 'o ff\nptm'; sleep 2 < fifo & stop_wait 'INT INT' 'o ff\na'
   INT: [2] at once: Playback stopped.|Saved Settings
   TERM: [143] at once: Parsing tmap file..|Found 2 map entries.|Playing section 1
+  INT INT: [130] at once:
