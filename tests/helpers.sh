@@ -17,3 +17,8 @@ wav() { perl -e '($c, $r, $b, $d) = @ARGV; print pack "A4VA4A4VvvVVvvA4V", "RIFF
 stop_wait() { printf "1\n2\n$2\ns\n" | env --default-signal tikvane > out 2>&1 & sleep 0.4; local t
          for signal in $1; do sleep 0.1; t=$EPOCHREALTIME; kill -$signal $!; done; wait $! 2> /dev/null; echo "$1: [$?] $(awk "BEGIN { print $EPOCHREALTIME - $t < 0.5 ? \"at once\" : \"late\" }"):" \
            $(sed -e '1,/^ready/d' -e '/^\t\|^$\|^Enter\|settings:$/d' out | paste -sd '|'); }
+
+# `traced ARGS`: strace ARGS, for a case that makes a system call fail or
+# wait. LeakSanitizer cannot work under a tracer, so a sanitized build's
+# leak check is left out of that run.
+traced() { LSAN_OPTIONS=detect_leaks=0 strace "$@"; }

@@ -37,7 +37,7 @@ delivered.
 A Ctrl-C that breaks off a write in the system call (EINTR, as on a FUSE
 or network mount; here made so by strace) is the same stop, not a failure.
 
-  $ printf '1\n2\nt 90\nw\ns\nx\n' | strace -o /dev/null -e inject=writev:error=EINTR:signal=SIGINT:when=2 env --default-signal tikvane > out
+  $ printf '1\n2\nt 90\nw\ns\nx\n' | traced -o /dev/null -e inject=writev:error=EINTR:signal=SIGINT:when=2 env --default-signal tikvane > out
   >   echo "[$?] $(grep -h -e stopped -e Saved -e ^tempo out tiklora.txt | paste -sd ' ') $(honest click.wav)"; rm tiklora.txt
   [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	90.00 honest
 

@@ -46,5 +46,5 @@ failure is claimed.
   $ printf '1\n2\nx\n' | tikvane > /dev/full
   Could not write standard output: No space left on device
   [2]
-  $ printf '1\n2\no null\nal 3\na\nx\n' | strace -o /dev/null -e inject=write:error=EINTR:signal=SIGINT:when=10 env --default-signal tikvane 2>&1 | grep -e Meas -e stopped -e Could | paste -sd '|'
+  $ printf '1\n2\no null\nal 3\na\nx\n' | traced -o /dev/null -e inject=write:error=EINTR:signal=SIGINT:when=10 env --default-signal tikvane 2>&1 | grep -e Meas -e stopped -e Could | paste -sd '|'
   	Measure  1|	Measure  2|Playback stopped.
