@@ -4,10 +4,9 @@
 // before it starts, and each calls release_stops() when it is over. In
 // between, SIGINT (Ctrl-C), SIGTERM (a kill) and SIGHUP (a closed terminal)
 // only set stopSignal, which the work looks at between periods or between
-// writes and then stops. Before and
-// after, every signal keeps its usual meaning; a signal that was ignored
-// when the work began (a background job's Ctrl-C, nohup's hang-up) stays
-// ignored.
+// writes and then stops. Before and after, every signal keeps its usual
+// meaning; a signal that was ignored when the work began (a background
+// job's Ctrl-C, nohup's hang-up) stays ignored.
 //
 // A playback has nothing to keep, and a library it calls may wait where
 // the program cannot look at stopSignal (a sound server that hangs, a
@@ -25,7 +24,7 @@
 // state outside main's record: a signal handler can reach nothing else.
 extern volatile std::sig_atomic_t stopSignal;
 
-// The dispositions catch_stops() replaced.
+// The dispositions catch_stops() or catch_playback_stops() replaced.
 struct StopHandlers {
     struct sigaction interrupt, terminate, hangUp, alarm;
 };

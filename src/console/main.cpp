@@ -28,9 +28,11 @@ ssize_t write_whole(void* cookie, const char* bytes, size_t size)
         if (n >= 0) {
             done += static_cast<size_t>(n);
         } else if (errno != EINTR) {
-            if (!stream->error && stream->fd == STDOUT_FILENO)
-                complain("Could not write standard output: %s\n", std::strerror(errno));
-            if (!stream->error) stream->error = errno;
+            if (!stream->error) {
+                stream->error = errno;
+                if (stream->fd == STDOUT_FILENO)
+                    complain("Could not write standard output: %s\n", std::strerror(errno));
+            }
             return 0;
         } else if (stopSignal == SIGTERM || stopSignal == SIGHUP) {
             return 0;

@@ -61,10 +61,10 @@ bool settle(Output* out)
            (out->undoOnStop || write_sizes(out->fd, dataTagAt, keep));
 }
 
-// Hands the queued pieces to the file. A write that a stop signal broke
-// off (EINTR, as on a network or FUSE mount) drops the rest, and the stop
-// is then taken like any other; one that another signal broke off is tried
-// again. Any other failure puts the file in order and ends the process.
+// Hands the queued pieces to the file until a stop signal comes, which
+// drops the rest, also when it broke off a write (EINTR, as on a network
+// or FUSE mount); a write that another signal broke off is made again.
+// Any other failure puts the file in order and ends the process.
 void flush_output(Output* out)
 {
     iovec* next = out->pieces;

@@ -35,11 +35,12 @@ delivered.
   HUP w: [129]  honest, HUP rtm: [129] Found 2 map entries. honest, HUP +: [129]  unchanged
 
 A Ctrl-C that breaks off a write in the system call (EINTR, as on a FUSE
-or network mount; here made so by strace) is the same stop, not a failure.
+or network mount; here made so by strace on the second of two writes) is
+the same stop, not a failure: the file keeps the first write's samples.
 
   $ printf '1\n2\nt 90\nw\ns\nx\n' | traced -o /dev/null -e inject=writev:error=EINTR:signal=SIGINT:when=2 env --default-signal tikvane > out
-  >   echo "[$?] $(grep -h -e stopped -e Saved -e ^tempo out tiklora.txt | paste -sd ' ') $(honest click.wav)"; rm tiklora.txt
-  [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	90.00 honest
+  >   echo "[$?] $(grep -h -e stopped -e Saved -e ^tempo out tiklora.txt | paste -sd ' ') $(honest click.wav) $(wc -c < click.wav)"; rm tiklora.txt
+  [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	90.00 honest 11289644
 
 The stops are caught before the header is written, and no wait outlives
 them: while rtm or w waits to create a FIFO that nobody reads, Ctrl-C
