@@ -1,10 +1,8 @@
 #include "common/fatal.h"
 
-#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 void die(int status, const char* fmt, ...)
 {
@@ -14,11 +12,7 @@ void die(int status, const char* fmt, ...)
         std::vprintf(fmt, args);
         va_end(args);
     }
-    // The dialogue lives on standard output: when it could not be written
-    // (a full disk), say so where it can still be seen.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        std::fprintf(stderr, "Could not write standard output: %s\n", std::strerror(errno));
-    std::exit(status);
+    std::exit(status);  // flushes standard output
 }
 
 void complain(const char* fmt, ...)

@@ -11,9 +11,9 @@
 #pragma once
 
 // Prints the printf-style message after the dialogue on standard output
-// (nothing when `fmt` is null), flushes it and exits with `status`. When
-// standard output could not be written, says so on standard error (the
-// status stays). Never returns.
+// (nothing when `fmt` is null), flushes it and exits with `status`. A
+// standard output that could not be written has been told of by the stream
+// main() writes it through, when it failed. Never returns.
 [[noreturn]] void die(int status, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 
 // Flushes standard output, then prints the printf-style message on

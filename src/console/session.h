@@ -17,12 +17,20 @@
 // click nor a period grows past a few megabytes.
 constexpr uint32_t maxRate = 768000;
 
+// Standard output or standard error as main() writes it: its descriptor,
+// and the first error that kept bytes from it (0 while there is none).
+struct StandardStream {
+    int fd;
+    int error;
+};
+
 struct Session {
     UserSettings settings;
     float trackSeconds = 0.0f;  // length of a `w` track in seconds
     const char* tempoMapKeyword = "tmap";
     std::vector<TempoMapEntry> tempoMap;
     std::FILE* in = stdin;  // where the dialogue is read
+    StandardStream output{1, 0}, errors{2, 0};
 };
 
 // Prints the banner, loads tiklora.txt over the session's default settings

@@ -9,6 +9,7 @@
 #include "playback/playback.h"
 
 #include <alsa/asoundlib.h>
+#include <poll.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -202,6 +203,21 @@ int hand_over(const Device& dev, const int8_t* period)
     return 0;
 }
 
+// Makes the device take samples again after an underrun (prepared afresh)
+// or a suspend, whose end is waited for in steps, so that a stop signal
+// ends the wait; a device that cannot resume is prepared afresh. An
+// interrupted write is tried again with the next period. Returns 0 when
+// the next period may follow, or the error that cannot be recovered from
+// (or `stalled`).
+int recover(const Device& dev, int rc)
+{
+    if (rc == -EPIPE) return snd_pcm_prepare(dev.pcm);
+    if (rc == -EINTR) return 0;
+    if (rc != -ESTRPIPE) return rc;
+    while ((rc = snd_pcm_resume(dev.pcm)) == -EAGAIN && !stopSignal) poll(nullptr, 0, waitStep);
+    return rc < 0 && rc != -EAGAIN ? snd_pcm_prepare(dev.pcm) : 0;
+}
+
 // Plays out what the device holds, looking in steps whether it is done.
 // Returns 0 when it is (or a stop signal came), or the failure: the
 // device's error, or `stalled` when it has taken nothing for its stall time.
@@ -258,7 +274,7 @@ bool PLAY(const Beat& beat, int64_t totalSamples, const char* device, uint32_t r
             fill_period(periodBuffer.data(), periodFrames, frameBytes, played, meter, &pos);
             // An underrun or a suspend is recovered and costs the period;
             // `stalled` and the device's other errors pass through.
-            rc = snd_pcm_recover(dev.pcm, hand_over(dev, periodBuffer.data()), 1);
+            rc = recover(dev, hand_over(dev, periodBuffer.data()));
             framesQueued += periodFrames;
         } while (framesQueued < limit && !stopSignal && rc == 0);
     }
@@ -280,7 +296,7 @@ void audition(const UserSettings& s, const Click& click)
         return;
     }
     StopHandlers handlers;
-    catch_stops(&handlers);
+    catch_playback_stops(&handlers);
     PLAY(click_beat(click, samplesPerBeat), audition_samples(s.rate, s.atime), s.device, s.rate,
          s.meter, 1, s.bits);
     if (release_stops(&handlers)) std::puts("Playback stopped.");
@@ -290,7 +306,7 @@ void play_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& s
                     const Click& click)
 {
     StopHandlers handlers;
-    catch_stops(&handlers);
+    catch_playback_stops(&handlers);
     bool playing = true;
     for (size_t i = 0; i < map.size() && playing && !stopSignal; i++) {
         const TempoMapEntry& e = map[i];

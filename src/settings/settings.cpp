@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/stop.h"
 #include "common/text.h"
 
 namespace {
@@ -87,10 +89,25 @@ void save_failed(const char* name, const char* reason)
     std::printf("Could not save settings to '%s': %s\n", name, reason);
 }
 
+// Flushes to the disk the folder that holds `file`, so that a rename in it
+// stays done after a power loss. Returns 0, or the system's error number.
+int sync_folder(const std::string& file)
+{
+    const size_t slash = file.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : slash == 0 ? "/" : file.substr(0, slash);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return errno;
+    const int error = fsync(fd) == 0 ? 0 : errno;
+    return close(fd) != 0 && !error ? errno : error;
+}
+
 // Writes `text` into a new file beside `target`, with the mode `mode`,
-// flushed to the disk, and renames it over `target`. Returns 0, or the
-// system's error number; the new file is then removed and `target` is as
-// it was.
+// flushed to the disk, and renames it over `target`, then flushes the
+// folder. Returns 0, or the system's error number: before the rename the
+// new file is then removed and `target` is as it was; after it, only the
+// folder's flush failed, and `target` is the new file, which a power loss
+// may yet undo.
 int replace_file(const std::string& target, const std::string& text, mode_t mode)
 {
     std::string temporary = target + ".XXXXXX";
@@ -104,7 +121,7 @@ int replace_file(const std::string& target, const std::string& text, mode_t mode
     if ((f ? std::fclose(f) : close(fd)) != 0 && !error) error = errno;
     if (!error && rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error) unlink(temporary.c_str());
-    return error;
+    return error ? error : sync_folder(target);
 }
 
 }  // namespace
@@ -158,7 +175,14 @@ void WriteParams(const UserSettings& settings)
         umask(mask);
         mode &= ~mask;
     }
+    // A stop signal waits for the save to end, so that it leaves tiklora.txt
+    // whole, old or new, and nothing beside it. SIGTERM and SIGHUP then end
+    // the process; after Ctrl-C the menu comes back as after any save.
+    StopHandlers handlers;
+    catch_stops(&handlers);
     if (const int error = replace_file(target, settings_text(settings), mode))
-        return save_failed(name, std::strerror(error));
-    std::puts("Saved Settings");
+        save_failed(name, std::strerror(error));
+    else
+        std::puts("Saved Settings");
+    release_stops(&handlers);
 }

@@ -43,8 +43,11 @@ std::string settings_text(const UserSettings& settings);
 // Writes settings_text() into a new file beside tiklora.txt (or beside the
 // file its symbolic links lead to; a link that leads nowhere is replaced),
 // flushes it to the disk and only then renames it into place, with the old
-// file's permissions, and prints "Saved Settings". On any failure,
-// including a tiklora.txt that may not be written or is not a plain file,
-// it prints "Could not save settings to 'tiklora.txt': " and the reason
-// instead, and the old file is exactly as it was.
+// file's permissions, flushes the folder, and prints "Saved Settings". On
+// any failure, including a tiklora.txt that may not be written or is not a
+// plain file, it prints "Could not save settings to 'tiklora.txt': " and
+// the reason instead, and the old file is exactly as it was; only a failed
+// flush of the folder comes after the rename, with the new file in place.
+// Ctrl-C, SIGTERM and SIGHUP wait for the save to end; SIGTERM and SIGHUP
+// then end the process by the signal.
 void WriteParams(const UserSettings& settings);

@@ -80,12 +80,17 @@ int cut_pad_byte(int fd, const char* name, int64_t at)
     return pad;
 }
 
+// Hands the queued pieces to the file until a stop signal comes, which
+// drops the rest, also when it broke off a write (EINTR, as on a network
+// or FUSE mount); a write that another signal broke off is made again.
+// Any other failure puts the file in order and ends the process.
 void flush_output(Output* out)
 {
     iovec* next = out->pieces;
     int left = out->count;
-    while (left > 0) {
+    while (left > 0 && !stopSignal) {
         const ssize_t done = writev(out->fd, next, left);
+        if (done == -1 && errno == EINTR) continue;
         if (done == -1) {
             const int error = errno;
             settle(out);
@@ -215,11 +220,11 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
         written = end;
     }
     put_silence(&out, std::max<int64_t>(count - written, 0));  // an empty click's whole track
-    // Stopped: what is queued is dropped, and what reached the file is put
-    // in order.
+    // Stopped, also during this last write: what is queued is dropped, and
+    // what reached the file is put in order.
+    flush_output(&out);
     const bool stopped = stopSignal != 0;
     if (stopped && !settle(&out)) fail_file(name, errno);
-    if (!stopped) flush_output(&out);
     close_file(f, name);
     return stopped ? -1 : std::max<int64_t>(written, count);
 }

@@ -30,12 +30,15 @@ A device whose opening waits (alsa-lib's file plugin writing into a FIFO
 that nobody reads) does not hold the program: Ctrl-C brings the menu back
 and SIGTERM ends the program, each at once (within half a second); a
 Ctrl-C taken after the SIGTERM does not undo it (both reach the program
-while it is stopped, and it takes the SIGTERM first).
+while it is stopped, and it takes the SIGTERM first). When a reader holds
+the FIFO but does not read, the plugin repeats each write a signal breaks
+off; a second Ctrl-C then ends the program (130) at once.
 
   $ mkfifo fifo; printf 'pcm.ff { type file; slave.pcm "null"; file "%s/fifo"; format "raw" }\n' $PWD >> .asoundrc
-  $ stop_wait INT 'o ff\na'; stop_wait 'STOP TERM INT CONT' 'o ff\nptm'
+  $ stop_wait INT 'o ff\na'; stop_wait 'STOP TERM INT CONT' 'o ff\nptm'; sleep 2 < fifo & stop_wait 'INT INT' 'o ff\na'
   INT: [2] at once: Playback stopped.|Saved Settings
   STOP TERM INT CONT: [143] at once: Parsing tmap file..|Found 2 map entries.|Playing section 1 |Section 1: 150 bpm, 3 beats a measure, 2 measures: 105840 samples, 0:02.400.
+  INT INT: [130] at once:
 
 A device name is a name, never a plugin definition: tiklora.txt travels
 with a song's folder, and alsa-lib reads a name as a piece of its

@@ -35,6 +35,14 @@ its first section, delivered; a stopped write is not summed up.
   TERM w: [143]  honest, TERM rtm: [143] Found 2 map entries. Section 1: 100 bpm, 4 beats a measure, 1 measure: 105840 samples, 0:02.400. honest, TERM +: [143]  unchanged
   HUP w: [129]  honest, HUP rtm: [129] Found 2 map entries. Section 1: 100 bpm, 4 beats a measure, 1 measure: 105840 samples, 0:02.400. honest, HUP +: [129]  unchanged
 
+A Ctrl-C that breaks off a write in the system call (EINTR, as on a FUSE
+or network mount; here made so by strace on the second of two writes) is
+the same stop, not a failure: the file keeps the first write's samples.
+
+  $ printf '1\n2\nt 90\nw\ns\nx\n' | traced -o /dev/null -e inject=writev:error=EINTR:signal=SIGINT:when=2 env --default-signal tikvane > out
+  >   echo "[$?] $(grep -h -e stopped -e Saved -e ^tempo out tiklora.txt | paste -sd ' ') $(honest click.wav) $(wc -c < click.wav)"; rm tiklora.txt
+  [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	90.00 honest 11289644
+
 An output file that cannot be made (in a folder that does not exist,
 where a folder has its name, or where a FIFO has it, which w, rtm and +
 refuse at once rather than wait on) is reported with the reason; nothing

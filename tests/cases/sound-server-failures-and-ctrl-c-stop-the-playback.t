@@ -22,3 +22,11 @@ as it was (s saves them).
   $ echo $(grep tempo tiklora.txt), $(between 0 0.5 $(after $int "Enter 'rtm'")), $(between 0 0.5 $(after $kill 'Playback stopped: '))
   >   awk '/Playback stopped: / { stopped = 1 } /Enter .a./ { stopped = 0 } stopped && /Measure/' stamped
   tempo 90.00, between 0 and 0.5 s, between 0 and 0.5 s
+
+A server that hangs (stopped by SIGSTOP) during `a` is given up after its
+stall time, and then alsa-lib's pulse plugin waits on it while it closes
+the device; a SIGTERM still ends the program (143) within a second.
+
+  $ start_server; begin; say a; wait_for seen 1 'Measure  1'; kill -STOP $server; wait_for seen 1 'stopped taking'; t=$EPOCHREALTIME; kill -TERM $program
+  >   wait $program; echo "[$?] $(between 0 1 $(awk "BEGIN { print $EPOCHREALTIME - $t }"))"; kill -CONT $server
+  [143] between 0 and 1 s
