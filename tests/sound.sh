@@ -83,14 +83,14 @@ start_jack_recording() { $within arecord -q -D jkrec -f S24_3LE -c 1 -r 44100 -t
 # `after T TEXT` prints how long after the time T the first line with TEXT
 # came (after 0: the time it came); `between LO HI S` says whether S
 # seconds lie between LO and HI; `end` sends x and prints the program's
-# exit status.
+# exit status once every line it printed is in `stamped`.
 begin() {
     rm -f commands lines stamped; mkfifo commands lines
-    while IFS= read -r line; do printf '%s %s\n' "$EPOCHREALTIME" "$line"; done < lines > stamped &
+    while IFS= read -r line; do printf '%s %s\n' "$EPOCHREALTIME" "$line"; done < lines > stamped & stamper=$!
     $within env --default-signal tikvane < commands > lines 2>&1 & program=$!; exec 7> commands
 }
 say() { printf "$1\n" >&7; }
 seen() { [ "$(grep -c -- "$2" stamped)" -ge "$1" ]; }
 after() { awk -v t="$1" -v text="$2" '$1 > t && index($0, text) { printf "%.3f\n", $1 - t; exit }' stamped; }
 between() { awk -v lo="$1" -v hi="$2" -v s="$3" 'BEGIN { print (s != "" && s > lo && s < hi ? "between " lo " and " hi " s" : "after " s " s") }'; }
-end() { say x; exec 7>&-; wait $program; echo "exit status $?"; }
+end() { say x; exec 7>&-; wait $program; set -- $?; wait $stamper; echo "exit status $1"; }
