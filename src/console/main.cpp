@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
-#include "common/fatal.h"
 #include "common/stop.h"
 #include "console/session.h"
 
@@ -30,8 +30,9 @@ ssize_t write_whole(void* cookie, const char* bytes, size_t size)
         } else if (errno != EINTR) {
             if (!stream->error) {
                 stream->error = errno;
-                if (stream->fd == STDOUT_FILENO)
-                    complain("Could not write standard output: %s\n", std::strerror(errno));
+                if (stream->fd == STDOUT_FILENO)  // not complain(): it flushes this stream
+                    std::fprintf(stderr, "Could not write standard output: %s\n",
+                                 std::strerror(errno));
             }
             return 0;
         } else if (stopSignal == SIGTERM || stopSignal == SIGHUP) {
