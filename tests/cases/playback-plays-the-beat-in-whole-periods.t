@@ -57,3 +57,10 @@ again: at the menu each ends the program.
   $ for signal in INT TERM HUP; do printf '1\n2\no cap\nal 0\na\n' | (cat; sleep 1) |
   >   timeout --preserve-status -s $signal 0.5 tikvane > /dev/null; echo -n "$? "; done
   130 143 129  (no-eol)
+
+A write of standard output that a signal breaks off (EINTR, made here by
+strace on the line of measure 2, with the Ctrl-C that stops the audition)
+is made again: no line is lost, and no failure is claimed.
+
+  $ printf '1\n2\no null\nal 3\na\nx\n' | traced -o /dev/null -e inject=write:error=EINTR:signal=SIGINT:when=10 env --default-signal tikvane 2>&1 | grep -e Meas -e stopped -e Could | paste -sd '|'
+  	Measure  1|	Measure  2|Playback stopped.
