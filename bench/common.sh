@@ -16,8 +16,8 @@ cd "$work"
 export HOME=$work  # so that the .asoundrc written here is the one ALSA reads
 failed=0
 
-# Runs the program on the given input; `x` ends it with status 2.
-tik() { printf "$1" | "$bin" > /dev/null || [ $? -eq 2 ]; }
+# Runs the program on the given input, quietly; `x` ends it with status 2.
+tik() { printf "$1" | "$bin" > /dev/null 2>&1 || [ $? -eq 2 ]; }
 
 # The least user+system CPU seconds, over 5 tries, of BATCH back-to-back
 # runs of the command (one run may be too short to time alone).
@@ -32,7 +32,7 @@ cpu() {
 }
 
 # Peak resident memory in KiB of one run of the program on the given input.
-peak() { printf "$1" | /usr/bin/time -f %M -o time.txt "$bin" > /dev/null || true; tail -n 1 time.txt; }
+peak() { printf "$1" | /usr/bin/time -f %M -o time.txt "$bin" > /dev/null 2>&1 || true; tail -n 1 time.txt; }
 
 # check WHAT A B BOUND: prints the ratio A / B (B 1 for a plain figure) and
 # counts it a failure when it passes the bound.
