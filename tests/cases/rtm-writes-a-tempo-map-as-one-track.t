@@ -27,7 +27,7 @@ next line, then none for the word near the end (63 beats). Each line
 that makes no section or borrows is named on standard error (shown: its
 number and what is wrong).
 
-  $ printf 'rate\t1000\nbits\t16\nHz\t1\n' > tiklora.txt; printf 'Song\n\n\t\ttmap\t60\t1\t1\r\nintro\ttmap\t60\t2\t1\tverse\n  tmap\t60\t99\t1\ntmap 60 99 1\n' > tmap.txt
+  $ printf 'rate\t1000\nbits\t16\nHz\t1\n' > tiklora.txt; printf 'Song\n\n\t\ttmap\t60\t1\t1\r\nintro\ttmap\t60\t2\t1\tverse\n tmap\t60\t99\t1\ntmap 60 99 1\n' > tmap.txt
   $ printf 'TMAP\t60\t99\t1\ntmap\t60x\t2\t2\ntmap\t 0x3c \t2\t4\ntmap\t60\t-4294967288\t2b\ntmap\t60\t4\ntmap\t8\t1\t1\ntmap\t60\t64' >> tmap.txt
   >   echo $(printf 'rtm\nx\n' | tikvane 2>&1 | grep -o -e 'line [0-9]*: [^;]*' -e 'Found.*') $(sizes click.wav)
   line 5: blanks before tmap line 6: blanks between the values line 10: the beats per measure value is -4294967288 line 11: fewer than three values line 13: fewer than three values Found 7 map entries. 126044 126036 126000
