@@ -87,8 +87,8 @@ bool release_stops(const StopHandlers* saved)
         std::fflush(stdout);  // a playback's watchdog, still set, bounds this wait too
         std::raise(stopSignal);
     }
-    const itimerval off = {};
-    setitimer(ITIMER_REAL, &off, nullptr);
+    // The watchdog is set only by a SIGTERM or SIGHUP, which has ended the
+    // process by now: it never outlives the playback.
     sigaction(SIGALRM, &saved->alarm, nullptr);
     return stopSignal == SIGINT;
 }
