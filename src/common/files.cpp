@@ -35,14 +35,13 @@ std::FILE* open_regular(const char* name, const char* mode)
     struct stat info;
     if (stat(name, &info) == 0 && not_regular(info)) return refuse(-1, not_regular(info));
     // O_NONBLOCK keeps the open from waiting should the name have become a
-    // FIFO since; the descriptor is looked at again once it is open.
+    // FIFO since; the descriptor is looked at again once it is open. The
+    // flag may stay: reads and writes of a regular file never wait anyway.
     const int fd =
         open(name, access | O_NONBLOCK | O_CLOEXEC | (create ? O_CREAT : 0), 0666);
     if (fd < 0) return refuse(-1, errno);
     if (fstat(fd, &info) != 0) return refuse(fd, errno);
     if (not_regular(info)) return refuse(fd, not_regular(info));
-    const int flags = fcntl(fd, F_GETFL);
-    if (flags == -1 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1) return refuse(fd, errno);
     if (create && ftruncate(fd, 0) != 0) return refuse(fd, errno);
     std::FILE* file = fdopen(fd, mode);
     return file ? file : refuse(fd, errno);
