@@ -66,6 +66,6 @@ Every name the README and the manual page teach is taken, from
 tiklora.txt and from o, and so is any other plain name (shown for each:
 the refusals printed, and whether s saved the name).
 
-  $ for name in default pulse pipewire null hw:1 hw:1,0 plughw:1 plughw:1,1 hw:CARD=PCH front:CARD=PCH sysdefault:PCH jackplug My_pcm-2.x=y:z; do
+  $ for name in default pulse pipewire null hw:1 hw:1,0 plughw:1 plughw:1,1 hw:CARD=PCH front:CARD=PCH sysdefault:PCH jackplug az_AZ-09.x=y:z myprofile; do
   >   printf "device\t$name\n" > tiklora.txt; echo -n "$(printf "o $name\ns\nx\n" | tikvane | grep -c refused)$(grep -c "^device.$name$" tiklora.txt) "; done; echo
-  01 01 01 01 01 01 01 01 01 01 01 01 01 
+  01 01 01 01 01 01 01 01 01 01 01 01 01 01 
