@@ -58,9 +58,12 @@ again: at the menu each ends the program.
   >   timeout --preserve-status -s $signal 0.5 tikvane > /dev/null; echo -n "$? "; done
   130 143 129  (no-eol)
 
-A write of standard output that a signal breaks off (EINTR, made here by
-strace on the line of measure 2, with the Ctrl-C that stops the audition)
-is made again: no line is lost, and no failure is claimed.
+A write of standard output or standard error that a signal breaks off
+(EINTR, made here by strace on the line of measure 2, or on the section's
+line, with the Ctrl-C that stops the playback) is made again: no line is
+lost, and no failure is claimed.
 
   $ printf '1\n2\no null\nal 3\na\nx\n' | traced -o /dev/null -e inject=write:error=EINTR:signal=SIGINT:when=10 env --default-signal tikvane 2>&1 | grep -e Meas -e stopped -e Could | paste -sd '|'
   	Measure  1|	Measure  2|Playback stopped.
+  $ printf 'tmap\t240\t4\t1\n' > tmap.txt; printf '1\n2\no null\nptm\nx\n' | traced -o /dev/null -e inject=write:error=EINTR:signal=SIGINT:when=7 env --default-signal tikvane 2>&1 | grep -e Sec -e stopped -e Could | paste -sd '|'
+  Section 1: 240 bpm, 4 beats a measure, 1 measure: 44100 samples, 0:01.000.|Playback stopped.
