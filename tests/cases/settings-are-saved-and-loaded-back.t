@@ -46,7 +46,7 @@ refused with a word, and 44100 Hz is used; 1 Hz is a rate.
   Sample rate 0 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100 rate: 1 Sample rate 4294967295 Hz is outside 1 to 768000 Hz; using 44100 Hz. rate: 44100
 
 A save is written beside tiklora.txt and put in its place only once it is
-whole on the disk, and the folder is then flushed too. A SIGTERM during the
+whole on the disk, and its folder (here d) is then flushed too. A SIGTERM during the
 save (here while the disk is made slow by strace) lets it end first: the
 program then ends by the signal, leaving tiklora.txt whole and nothing
 beside it. When it cannot be written (a file-size limit of 0, as
@@ -60,11 +60,11 @@ nor replaced.
 
   $ mkdir d; printf 'rate\t96000\n' > d/real.txt; chmod 604 d/real.txt; ln -s real.txt d/link; ln -sf $PWD/d/link tiklora.txt
   >   (trap '' XFSZ; ulimit -f 0; printf 's\nx\n' | tikvane | grep -e Could -e Saved); echo $(ls -I out . d)
-  >   printf 't 90\ns\nx\n' | strace -o trace -e trace=fsync,rename -e inject=fsync:delay_enter=3000000:when=1 tikvane > out & sleep 1; kill -TERM $(pgrep -P $!); wait $!
-  >   echo "[$?] $(grep Saved out), $(grep -o '^[a-z]*' trace | paste -sd ' '), $(ls d | paste -sd ' ')"; echo $(stat -c '%A %N' d/* tiklora.txt | sed "s|$PWD/||") $(grep -e rate -e tempo d/real.txt)
+  >   printf 't 90\ns\nx\n' | strace -y -o trace -e trace=fsync,rename -e inject=fsync:delay_enter=3000000:when=1 tikvane > out & sleep 1; kill -TERM $(pgrep -P $!); wait $!
+  >   echo "[$?] $(grep Saved out), $(grep -o '^[a-z]*' trace | paste -sd ' ') $(sed -n "s|^fsync([0-9]*<$PWD/\(.*\)>.*|\1|p" trace | tail -n 1), $(ls d | paste -sd ' ')"; echo $(stat -c '%A %N' d/* tiklora.txt | sed "s|$PWD/||") $(grep -e rate -e tempo d/real.txt)
   Could not save settings to 'tiklora.txt': File too large
   .: d tiklora.txt d: link real.txt
-  [143] Saved Settings, fsync rename fsync, link real.txt
+  [143] Saved Settings, fsync rename fsync d, link real.txt
   lrwxrwxrwx 'd/link' -> 'real.txt' -rw----r-- 'd/real.txt' lrwxrwxrwx 'tiklora.txt' -> 'd/link' rate 96000 tempo 90.00
   $ mkfifo fifo; ln -sf fifo tiklora.txt; printf '1\n2\ns\nx\n' | timeout 5 tikvane | grep -e Could -e 'sample rate' | paste -sd '|'
   Could not read 'tiklora.txt': it is not a regular file|Enter sample rate or|Could not save settings to 'tiklora.txt': it is not a regular file
