@@ -15,7 +15,7 @@ RIFF size and its data size.)
 A section is the word tmap, then tempo, beats per measure and measures,
 each after a TAB; everything else in the file is passed over: titles, blank
 lines, TABs before the word and words before it on the line, a word after
-the measures, carriage returns. Blanks before it or between the values
+the measures (after a TAB or a blank), carriage returns. Blanks before it or between the values
 make no section, nor does another case. Each value is its leading number
 (none is 0); integers keep 32 bits. A short line borrows the values that
 follow; a word near the end gets 0 for what is missing.
@@ -27,7 +27,7 @@ next line, then none for the word near the end (63 beats). Each line
 that makes no section or borrows is named on standard error (shown: its
 number and what is wrong).
 
-  $ printf 'rate\t1000\nbits\t16\nHz\t1\n' > tiklora.txt; printf 'Song\n\n\t\ttmap\t60\t1\t1\r\nintro\ttmap\t60\t2\t1\tverse\n tmap\t60\t99\t1\ntmap 60 99 1\n' > tmap.txt
+  $ printf 'rate\t1000\nbits\t16\nHz\t1\n' > tiklora.txt; printf 'Song\n\n\t\ttmap\t60\t1\t1\r\nintro\ttmap\t60\t2\t1 verse\n tmap\t60\t99\t1\ntmap 60 99 1\n' > tmap.txt
   $ printf 'TMAP\t60\t99\t1\ntmap\t60x\t2\t2\ntmap\t 0x3c \t2\t4\ntmap\t60\t-4294967288\t2b\ntmap\t60\t4\ntmap\t8\t1\t1\ntmap\t60\t64' >> tmap.txt
   >   echo $(printf 'rtm\nx\n' | tikvane 2>&1 | grep -o -e 'line [0-9]*: [^;]*' -e 'Found.*') $(sizes click.wav)
   line 5: blanks before tmap line 6: blanks between the values line 10: the beats per measure value is -4294967288 line 11: fewer than three values line 13: fewer than three values Found 7 map entries. 126044 126036 126000
@@ -41,10 +41,10 @@ third, which is lost; the outro is missing; two sections of 92 x 92
 beats make 92 minutes.
 
   $ printf 'rate\t1000\nbits\t16\n' > tiklora.txt; for blanks in '2s/\t/ /3' '$s/\t/ /2g' 's/\t/ /2g'; do
-  >   printf 'tmap\t%s\t%s\t%s\n' 92 4 4 92 4 16 92 3 8 80 4 4 | sed "$blanks" > tmap.txt; echo $(printf 'rtm\nx\n' | tikvane 2>&1 | grep -o -e 'line [0-9]' -e 'Found.*' -e '[0-9:.]* at') $(cksum < click.wav); done
-  line 2 Found 3 map entries. 4:22.434 at 151572162 524912
-  line 4 Found 4 map entries. 1:07.825 at 1455229003 135694
-  line 1 line 2 line 3 line 4 Found 2 map entries. 92:00.000 at 488446424 11040044
+  >   printf 'tmap\t%s\t%s\t%s\n' 92 4 4 92 4 16 92 3 8 80 4 4 | sed "$blanks" > tmap.txt; echo $(printf 'rtm\nx\n' | tikvane 2>&1 | grep -o -e 'line [0-9]: [^;]*' -e 'Found.*' -e '[0-9:.]* at') $(cksum < click.wav); done
+  line 2: blanks between the values Found 3 map entries. 4:22.434 at 151572162 524912
+  line 4: blanks between the values Found 4 map entries. 1:07.825 at 1455229003 135694
+  line 1: blanks between the values line 2: blanks between the values line 3: blanks between the values line 4: blanks between the values Found 2 map entries. 92:00.000 at 488446424 11040044
 
 Sections of no finite length add nothing but still count as the last
 section; a value that is not above 0 is named.
