@@ -38,8 +38,9 @@ void put32(FILE* f, const char* name, int64_t v)
 }
 
 // A file read through its descriptor for walk_wave; `error` keeps the
-// errno of a failed read (a file that ends early is no error: the walk
-// finds it short).
+// errno of a failed read. The walk asks only for bytes inside the file, so
+// a read that gives fewer means the file shrank meanwhile: the walk finds
+// it short, and that is no error.
 struct FileBytes {
     int fd;
     int error;
@@ -48,17 +49,9 @@ struct FileBytes {
 bool read_file(void* source, int64_t offset, size_t n, uint8_t* out)
 {
     FileBytes* file = static_cast<FileBytes*>(source);
-    while (n > 0) {
-        const ssize_t got = pread(file->fd, out, n, offset);
-        if (got <= 0) {
-            if (got == -1) file->error = errno;
-            return false;
-        }
-        out += got;
-        offset += got;
-        n -= static_cast<size_t>(got);
-    }
-    return true;
+    const ssize_t got = pread(file->fd, out, n, offset);
+    if (got == -1) file->error = errno;
+    return got == static_cast<ssize_t>(n);
 }
 
 // Walks the chunks of the open file `f` into `found`, and gives its length.
