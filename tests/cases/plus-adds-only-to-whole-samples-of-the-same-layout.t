@@ -18,13 +18,13 @@ saved by the s after).
 never by looking for their ids among the bytes. A file that is not
 RIFF/WAVE, whose data chunk is cut off before its size field, whose only
 "data" is in a chunk's text, or whose chunk before the data overruns the
-file has no data chunk; one whose data comes before any "fmt " chunk has
-no format. Last, a file + may not write:
+file has no data chunk; one whose data comes before any "fmt " chunk (here
+after a JUNK chunk) has no format. Last, a file + may not write:
 
   $ printf 'tempo\t240\n' >> tiklora.txt; { printf 'data\0\0\0\0' | add; wav 1 44100 24 0 | head -c 40 | add
   >   { wav 1 44100 24 0 | head -c 12; printf 'LIST\14\0\0\0metadata\0\0\0\0'; } | add
   >   { wav 1 44100 24 0 | head -c 16; printf '\377\0\0\0'; wav 1 44100 24 0 | tail -c +21; } | add
-  >   { wav 1 44100 24 0 | head -c 12; wav 1 44100 24 0 | tail -c 8; } | add; } | uniq -c
+  >   { wav 1 44100 24 0 | head -c 12; printf 'JUNK\20\0\0\0%016d' 0; wav 1 44100 24 0 | tail -c 8; } | add; } | uniq -c
         4 t.wav: Can't find data block in wave file! untouched
         1 t.wav: Can't find fmt block in wave file! untouched
   $ wav 1 44100 24 0 > t.wav; chmod 444 t.wav; chmod 755 .; [ "$(id -u)" = 0 ] && nobody='setpriv --reuid=65534 --regid=65534 --clear-groups'
@@ -54,19 +54,21 @@ as noise.
 
 Files as other programs write them: sox writes 24-bit samples as
 WAVE_FORMAT_EXTENSIBLE with a fact chunk, its data at 72, and after an odd
-number of samples a pad byte; another program may put before the data a
-LIST chunk whose text holds "data" and leave the RIFF size short of it. +
+number of samples a pad byte; another program may put a JUNK chunk before
+the format, and before the data a LIST chunk whose text holds "data", and
+leave the RIFF size short of them. +
 keeps every chunk before the data, puts the new samples right after the
 stated data (over the pad byte) just as w writes them, and sets the sizes
 and the fact count from the file. Shown: its length, RIFF size, data size,
 fact count, the samples sox counts, and whether the new samples are w's.
 
-  $ printf 'w\nx\n' | tikvane &> /dev/null; mv t.wav w.wav; { head -c 72 44100.wav; printf 'LIST\13\0\0\0metadata x\0\0'; tail -c +73 44100.wav; } > list.wav
-  $ for f in 44100:76 44101:76 list:96; do cp ${f%:*}.wav t.wav; printf '+\nx\n' | tikvane &> /dev/null
-  >   echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j${f#*:} -N4 t.wav) $(od -An -tu4 -j68 -N4 t.wav) $(soxi -s t.wav) $(tail -c 132300 w.wav | cmp - <(tail -c 132300 t.wav) && echo w); done
+  $ printf 'w\nx\n' | tikvane &> /dev/null; mv t.wav w.wav; { head -c 12 44100.wav; printf 'JUNK\34\0\0\0%028d' 0; tail -c +13 44100.wav | head -c 60
+  >   printf 'LIST\25\0\0\0metadata x: data dat\0\0'; tail -c +73 44100.wav; } > list.wav
+  $ for f in 44100:76:68 44101:76:68 list:142:104; do set -- ${f//:/ }; cp $1.wav t.wav; printf '+\nx\n' | tikvane &> /dev/null
+  >   echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j$2 -N4 t.wav) $(od -An -tu4 -j$3 -N4 t.wav) $(soxi -s t.wav) $(tail -c 132300 w.wav | cmp - <(tail -c 132300 t.wav) && echo w); done
   264680 264672 264600 88200 88200 w
   264683 264675 264603 88201 88201 w
-  264700 264692 264600 88200 88200 w
+  264746 264738 264600 88200 88200 w
 
 A long session holds no file open: with at most 16 files open at once, 40
 + and 40 rtm after a w all run (shown: the tempo maps read, and the last
