@@ -59,16 +59,17 @@ the format, and before the data a LIST chunk whose text holds "data", and
 leave the RIFF size short of them. +
 keeps every chunk before the data, puts the new samples right after the
 stated data (over the pad byte) just as w writes them, and sets the sizes
-and the fact count from the file. Shown: its length, RIFF size, data size,
-fact count, the samples sox counts, and whether the new samples are w's.
+and the fact count from the file. Shown: the clicks + says it wrote, the
+file's length, RIFF size, data size, fact count, the samples sox counts,
+and whether the new samples are w's.
 
   $ printf 'w\nx\n' | tikvane &> /dev/null; mv t.wav w.wav; { head -c 12 44100.wav; printf 'JUNK\34\0\0\0%028d' 0; tail -c +13 44100.wav | head -c 60
   >   printf 'LIST\25\0\0\0metadata x: data dat\0\0'; tail -c +73 44100.wav; } > list.wav
-  $ for f in 44100:76:68 44101:76:68 list:142:104; do set -- ${f//:/ }; cp $1.wav t.wav; printf '+\nx\n' | tikvane &> /dev/null
-  >   echo $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j$2 -N4 t.wav) $(od -An -tu4 -j$3 -N4 t.wav) $(soxi -s t.wav) $(tail -c 132300 w.wav | cmp - <(tail -c 132300 t.wav) && echo w); done
-  264680 264672 264600 88200 88200 w
-  264683 264675 264603 88201 88201 w
-  264746 264738 264600 88200 88200 w
+  $ for f in 44100:76:68 44101:76:68 list:142:104; do set -- ${f//:/ }; cp $1.wav t.wav
+  >   echo $(printf '+\nx\n' | tikvane 2>&1 | grep -o '+ wrote 4') $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j$2 -N4 t.wav) $(od -An -tu4 -j$3 -N4 t.wav) $(soxi -s t.wav) $(tail -c 132300 w.wav | cmp - <(tail -c 132300 t.wav) && echo w); done
+  + wrote 4 264680 264672 264600 88200 88200 w
+  + wrote 4 264683 264675 264603 88201 88201 w
+  + wrote 4 264746 264738 264600 88200 88200 w
 
 A long session holds no file open: with at most 16 files open at once, 40
 + and 40 rtm after a w all run (shown: the tempo maps read, and the last
