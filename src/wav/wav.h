@@ -60,7 +60,7 @@ int64_t FIX_SIZE(const char* name);
 // fails is put in order the same way, then ends the process. A file that
 // cannot be opened, or is not a regular file: "The requested filename does
 // not exist!", exit 2.
-// `clicks` is set to the clicks placed (meaningful when it returns 0 or more).
+// The clicks it places are added to `*clicks`.
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
                    const int8_t* clickBytes, int64_t clickLength, int64_t appendAt,
                    int64_t* clicks);

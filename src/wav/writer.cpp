@@ -200,7 +200,6 @@ int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, cons
     Output out{fileno(f), name, bytes_per_sample(bits), ftello(f), appendAt >= 0, padByte, {}, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
     int64_t written = 0;
-    *clicks = 0;
     float beatCounter = 0.0f;
     float nextBeat = beatInterval * beatCounter;
     // An empty click places nothing, so its track is silence throughout and
@@ -276,16 +275,14 @@ bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& 
     bool done = created;
     int64_t samples = 0, clicks = 0;
     for (size_t i = 0; i < map.size() && done; i++) {
-        int64_t sectionClicks = 0;
         const int64_t written =
             WRITE_FILE(s.rate, s.bits, map[i].tempo, section_length(s.rate, map[i]), s.save,
-                       click.bytes.data(), click.length, -1, &sectionClicks);
+                       click.bytes.data(), click.length, -1, &clicks);
         done = written >= 0;
         if (done) {
             const int number = static_cast<int>(i + 1);
             complain("%s\n", section_line(number, map[i], written, s.rate).c_str());
             samples += written;
-            clicks += sectionClicks;
         }
     }
     if (done) FIX_SIZE(s.save);
