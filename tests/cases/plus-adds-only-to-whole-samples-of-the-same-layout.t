@@ -71,6 +71,12 @@ and whether the new samples are w's.
   + wrote 4 264683 264675 264603 88201 88201 w
   + wrote 4 264746 264738 264600 88200 88200 w
 
+A track of no samples (m 0) adds nothing, but the pad byte is cut all the
+same and the sizes set from what is left.
+
+  $ cp 44101.wav t.wav; echo $(printf 'm 0\n+\nx\n' | tikvane 2>&1 | grep -o '+ wrote.*') $(wc -c < t.wav) $(od -An -tu4 -j4 -N4 t.wav) $(od -An -tu4 -j76 -N4 t.wav)
+  + wrote 0 clicks. 132383 132375 132303
+
 A long session holds no file open: with at most 16 files open at once, 40
 + and 40 rtm after a w all run (shown: the tempo maps read, and the last
 line).
