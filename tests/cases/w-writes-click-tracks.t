@@ -90,3 +90,11 @@ there stays as it was and the menu comes back (s saves the settings).
   Can't write click.wav: its data would come to up to 4320014400 bytes, more than the 4294967259 a WAV header can state.
   Can't write click.wav: its data would come to up to 69120008256 bytes, more than the 4294967259 a WAV header can state.
   96000 default 24 0.00 60.00 10.0 4 1 click.wav tmap.txt
+
++ is held to the same bound: one measure at 0.001 bpm is not added to a
+track of no samples, which stays a header alone.
+
+  $ printf 'm 0\nw\nm 1\nt 0.001\n+\nx\n' | tikvane | grep Can; sizes click.wav
+  click.wav: 0 samples, 0:00.000 at 96000 Hz; this w wrote 0 clicks.
+  Can't add to click.wav: its data would come to up to 69120008256 bytes, more than the 4294967259 a WAV header can state.
+  44 36 0
