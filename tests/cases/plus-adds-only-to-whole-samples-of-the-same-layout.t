@@ -33,13 +33,15 @@ after a JUNK chunk) has no format. Last, a file + may not write:
 
 A file of another layout: no samples of another depth, rate or channel
 count are glued to it, nor integer PCM to a float file (tag 3) or to sox's
-extensible 24-bit file made to state 20 valid bits.
+extensible 24-bit file made to state 20 valid bits, or an extension too
+short to hold its subformat (0 bytes).
 
   $ for layout in '1 44100 16' '1 4294967295 280' '2 44100 24'; do wav $layout 0 | add; done | sed 's/; the settings write 1 channel at 44100 Hz, 24 bits. untouched/;/' | paste -sd ' '
   Can't add to t.wav: it holds 1 channel(s) at 44100 Hz, 16 bits; Can't add to t.wav: it holds 1 channel(s) at 4294967295 Hz, 280 bits; Can't add to t.wav: it holds 2 channel(s) at 44100 Hz, 24 bits;
   $ for n in 44100 44101; do sox -r 44100 -n -b 24 -c 1 $n.wav trim 0 ${n}s; done
-  >   { wav 1 44100 24 0 | perl -0777 -pe 's/^(.{20})./${1}\x03/s' | add; perl -0777 -pe 's/^(.{38})./${1}\x14/s' 44100.wav | add; } | uniq -c
-        2 Can't add to t.wav: its samples are not 24-bit integer PCM of 3 bytes each, as the settings write them. untouched
+  >   { wav 1 44100 24 0 | perl -0777 -pe 's/^(.{20})./${1}\x03/s' | add; perl -0777 -pe 's/^(.{38})./${1}\x14/s' 44100.wav | add
+  >     perl -0777 -pe 's/^(.{36})./${1}\x00/s' 44100.wav | add; } | uniq -c
+        3 Can't add to t.wav: its samples are not 24-bit integer PCM of 3 bytes each, as the settings write them. untouched
 
 A file whose data does not end on a whole sample (a write cut short by a
 crash), whose header states more data than it holds, or whose data chunk
