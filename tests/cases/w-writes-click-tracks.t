@@ -25,13 +25,14 @@ passes half the rate are dropped (172.2734 Hz keeps 8, 200 Hz 7, 5000 Hz
 is shorter than a second (2 Hz keeps 1); a fractional frequency's click is
 the whole-number click cut at its own length. A frequency of 0, below 0 or
 not a number, or so low that a period reaches 2^61 samples (0x1.5888p-46
-Hz is 44100 / 2^61), gives an empty click, without a word. One measure of
-each, the files' bytes together, and the words said:
+Hz is 44100 / 2^61), gives an empty click, without a word, and a track
+that holds no click. One measure of each: all the program says of too low
+a frequency or of no click written, and the files' bytes together.
 
   $ for f in 200 5000 30000 2 60.5 172.2734 0 -60 inf nan 0x1.5888p-46; do printf 'f %s\nn %s.wav\nw\n' $f $f; done |
-  >   cat <(printf '1\n2\nm 1\n') - | tikvane 2> /dev/null | grep -c 'too low'
+  >   cat <(printf '1\n2\nm 1\n') - | tikvane 2>&1 | grep -e 'too low' -e 'wrote 0 clicks' | cut -d: -f1 | paste -sd ' '
   >   cat 200.wav 5000.wav 30000.wav 2.wav 60.5.wav 172.2734.wav 0.wav ./-60.wav inf.wav nan.wav 0x1.5888p-46.wav | sha256sum
-  0
+  0.wav -60.wav inf.wav nan.wav 0x1.5888p-46.wav
   1098f1d1bd2c7046b10892af4e7f0f5866c79a11977d69389e0cfffddfd3e009  -
 
 Beat k is due when the samples written reach rate x 60 / tempo x k,
