@@ -40,15 +40,15 @@ seconds, frames, measure lines).
 Sections with no beats or no measures, or negative ones, play nothing and
 the next follows; a section whose tempo gives less than a sample per beat
 is skipped with a word (60 x rate, a beat of one sample, is the fastest
-that plays), and so is an audition at such a tempo or at 0 bpm, without
+that plays, and its section's line says so), and so is an audition at such a tempo or at 0 bpm, without
 opening the device.
 
   $ rm tiklora.txt; printf 'tmap\t120\t0\t48\ntmap\t120\t4\t0\ntmap\t120\t-4\t-48\ntmap\t0\t4\t4\ntmap\t-60\t4\t4\ntmap\t2646001\t1\t1\ntmap\t2646000\t1\t1\ntmap\t160\t3\t1\n' > tmap.txt
-  >   play '1\n2' ptm 'ref.wav 2205'; grep -c -e 'Playing section' -e 'Measure  1$' out; grep skipped out | paste -sd '|'
+  >   play '1\n2' ptm 'ref.wav 2205'; grep -c -e 'Playing section' -e 'Measure  1$' out; grep -e skipped -e ' beat a' out | paste -sd '|'
   >   rm capture.raw; { for t in 0 2646001; do printf "1\n2\no cap\nt $t\na\nx\n" | tikvane | grep cannot; done; ls capture.raw; } 2>&1 | paste -sd '|'
   5 measure lines, 147456 bytes, 3 clicks at 0 16537 33074 apart: 16537 (2)
   10
-  Section 4 skipped: a tempo of 0 bpm cannot be played at 44100 Hz.|Section 5 skipped: a tempo of -60 bpm cannot be played at 44100 Hz.|Section 6 skipped: a tempo of 2.646e+06 bpm cannot be played at 44100 Hz.
+  Section 4 skipped: a tempo of 0 bpm cannot be played at 44100 Hz.|Section 5 skipped: a tempo of -60 bpm cannot be played at 44100 Hz.|Section 6 skipped: a tempo of 2.646e+06 bpm cannot be played at 44100 Hz.|Section 7: 2.646e+06 bpm, 1 beat a measure, 1 measure: 1 samples, 0:00.000.
   A tempo of 0 bpm cannot be played at 44100 Hz.|A tempo of 2.646e+06 bpm cannot be played at 44100 Hz.|ls: cannot access 'capture.raw': No such file or directory
 
 After a playback SIGINT, SIGTERM and SIGHUP have their usual meaning
