@@ -16,16 +16,17 @@ saved by the s after).
 
 + finds a file's chunks by walking them by their sizes from offset 12,
 never by looking for their ids among the bytes. A file that is not
-RIFF/WAVE, whose data chunk is cut off before its size field, whose only
+RIFF/WAVE (here also RIFX, big-endian, and RIFF AVI), whose data chunk is cut off before its size field, whose only
 "data" is in a chunk's text, or whose chunk before the data overruns the
 file has no data chunk; one whose data comes before any "fmt " chunk (here
 after a JUNK chunk) has no format. Last, a file + may not write:
 
   $ printf 'tempo\t240\n' >> tiklora.txt; { printf 'data\0\0\0\0' | add; wav 1 44100 24 0 | head -c 40 | add
+  >   wav 1 44100 24 0 | sed 's/^RIFF/RIFX/' | add; wav 1 44100 24 0 | sed 's/WAVE/AVI /' | add
   >   { wav 1 44100 24 0 | head -c 12; printf 'LIST\14\0\0\0metadata\0\0\0\0'; } | add
   >   { wav 1 44100 24 0 | head -c 16; printf '\377\0\0\0'; wav 1 44100 24 0 | tail -c +21; } | add
   >   { wav 1 44100 24 0 | head -c 12; printf 'JUNK\20\0\0\0%016d' 0; wav 1 44100 24 0 | tail -c 8; } | add; } | uniq -c
-        4 t.wav: Can't find data block in wave file! untouched
+        6 t.wav: Can't find data block in wave file! untouched
         1 t.wav: Can't find fmt block in wave file! untouched
   $ wav 1 44100 24 0 > t.wav; chmod 444 t.wav; chmod 755 .; [ "$(id -u)" = 0 ] && nobody='setpriv --reuid=65534 --regid=65534 --clear-groups'
   >   printf '+\nx\n' | $nobody tikvane | grep Can; rm -f t.wav
@@ -72,6 +73,13 @@ and whether the new samples are w's.
   + wrote 4 264680 264672 264600 88200 88200 w
   + wrote 4 264683 264675 264603 88201 88201 w
   + wrote 4 264746 264738 264600 88200 88200 w
+
+A fact chunk too short to hold a count (2 bytes here) is left as it is
+(shown: the chunks before the data kept, the data size, sox's count).
+
+  $ { head -c 60 44100.wav; printf 'fact\2\0\0\0xx'; tail -c +73 44100.wav; } > short.wav; cp short.wav t.wav
+  >   echo $(printf '+\nx\n' | tikvane 2>&1 | grep -o '+ wrote 4') $(cmp -i 8 -n 66 t.wav short.wav && echo kept) $(od -An -tu4 -j74 -N4 t.wav) $(soxi -s t.wav)
+  + wrote 4 kept 264600 88200
 
 A track of no samples (m 0) adds nothing, but the pad byte is cut all the
 same and the sizes set from what is left.
