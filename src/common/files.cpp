@@ -16,10 +16,11 @@ int not_regular(const struct stat& info)
     return S_ISDIR(info.st_mode) ? EISDIR : notRegularFile;
 }
 
-// Closes `fd` and returns nullptr with errno set to `error`.
+// Closes the open descriptor `fd` and returns nullptr with errno set to
+// `error`.
 std::FILE* refuse(int fd, int error)
 {
-    if (fd >= 0) close(fd);
+    close(fd);
     errno = error;
     return nullptr;
 }
@@ -33,13 +34,16 @@ std::FILE* open_regular(const char* name, const char* mode)
     // Looked at before the open: a FIFO opened for writing alone fails
     // (ENXIO) without a reader, and a device is better not opened at all.
     struct stat info;
-    if (stat(name, &info) == 0 && not_regular(info)) return refuse(-1, not_regular(info));
+    if (stat(name, &info) == 0 && not_regular(info)) {
+        errno = not_regular(info);
+        return nullptr;
+    }
     // O_NONBLOCK keeps the open from waiting should the name have become a
     // FIFO since; the descriptor is looked at again once it is open. The
     // flag may stay: reads and writes of a regular file never wait anyway.
     const int fd =
         open(name, access | O_NONBLOCK | O_CLOEXEC | (create ? O_CREAT : 0), 0666);
-    if (fd < 0) return refuse(-1, errno);
+    if (fd < 0) return nullptr;  // errno says why
     if (fstat(fd, &info) != 0) return refuse(fd, errno);
     if (not_regular(info)) return refuse(fd, not_regular(info));
     if (create && ftruncate(fd, 0) != 0) return refuse(fd, errno);

@@ -87,7 +87,7 @@ bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits, double m
 {
     WaveChunks w;
     int64_t length = 0;
-    int error = 0;
+    int error;
     const WaveWalk walk = walk_file(f, &w, &length, &error);
     if (error != 0) return refuse("Can't add to %s: %s\n", name, std::strerror(error));
     if (walk == waveNoData) return refuse("%s: Can't find data block in wave file!\n", name);
@@ -200,7 +200,7 @@ int64_t FIX_SIZE(const char* name)
     if (!f) fail_file(name, errno);
     WaveChunks w;
     int64_t length = 0;
-    int error = 0;
+    int error;
     if (walk_file(f, &w, &length, &error) == waveNoData) {
         if (error != 0) fail_file(name, error);
         die(2, "Can't find data block in wave file!\n");

@@ -51,12 +51,13 @@ the same stop, not a failure: the file keeps the first write's samples.
   >   echo "[$?] $(grep -h -e stopped -e Saved -e ^tempo out tiklora.txt | paste -sd ' ') $(honest click.wav) $(wc -c < click.wav)"; rm tiklora.txt
   [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	90.00 honest 11289644
 
-An output file that cannot be made (in a folder that does not exist,
+An output file that cannot be made (here for w a track of no measures;
+in a folder that does not exist,
 where a folder has its name, or where a FIFO has it, which w, rtm and +
 refuse at once rather than wait on) is reported with the reason; nothing
 is touched and the menu comes back with every setting as it was (rtm
 leaves the tempo alone then: here the t 70 before it, saved by s).
 
-  $ mkdir take.wav; mkfifo fifo; printf '1\n2\nn no/such/take.wav\nw\nrtm\nn take.wav\nw\nn fifo\nt 70\nw\nrtm\n+\ns\nx\n' | timeout 5 tikvane | grep -e Could -e Can | uniq -c | paste -sd '|'; grep -e tempo -e save tiklora.txt | paste -sd ' '
+  $ mkdir take.wav; mkfifo fifo; printf '1\n2\nm 0\nn no/such/take.wav\nw\nrtm\nn take.wav\nw\nn fifo\nt 70\nw\nrtm\n+\ns\nx\n' | timeout 5 tikvane | grep -e Could -e Can | uniq -c | paste -sd '|'; grep -e tempo -e save tiklora.txt | paste -sd ' '
         2 Could not create 'no/such/take.wav': No such file or directory|      1 Could not create 'take.wav': Is a directory|      2 Could not create 'fifo': it is not a regular file|      1 Can't add to fifo: it is not a regular file
   tempo	70.00 save	fifo
