@@ -16,10 +16,11 @@ byte, an X, the new samples replaced: it is put back).
   [2] Could not write click.wav: File too large unchanged
 
 A disk that fails (EIO, made so by strace on the file) when + reads the
-file's chunks, reads its pad byte or cuts it off is reported with the
-system's text, and the file is left as it was.
+file's chunks, reads its pad byte or cuts it off (ftruncate, ftruncate64
+on a 32-bit build) is reported with the system's text, and the file is
+left as it was.
 
-  $ for fault in pread64 pread64:when=6 ftruncate; do cp before.wav click.wav; printf '1\n2\n+\nx\n' |
+  $ for fault in pread64 pread64:when=6 /^ftruncate; do cp before.wav click.wav; printf '1\n2\n+\nx\n' |
   >   traced -o /dev/null -P click.wav -e inject=$fault:error=EIO tikvane 2>&1 | grep -e Can -e Could; cmp click.wav before.wav && echo unchanged; done | paste -sd ' '
   Can't add to click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged
 
