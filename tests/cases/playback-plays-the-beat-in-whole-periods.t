@@ -52,11 +52,12 @@ opening the device.
   A tempo of 0 bpm cannot be played at 44100 Hz.|A tempo of 2.646e+06 bpm cannot be played at 44100 Hz.|ls: cannot access 'capture.raw': No such file or directory
 
 After a playback SIGINT, SIGTERM and SIGHUP have their usual meaning
-again: at the menu each ends the program.
+again, and so has SIGALRM, which the playback's watchdog takes while it
+lasts: at the menu each ends the program.
 
-  $ for signal in INT TERM HUP; do printf '1\n2\no cap\nal 0\na\n' | (cat; sleep 1) |
+  $ for signal in INT TERM HUP ALRM; do printf '1\n2\no cap\nal 0\na\n' | (cat; sleep 1) |
   >   timeout --preserve-status -s $signal 0.5 tikvane > /dev/null; echo -n "$? "; done
-  130 143 129  (no-eol)
+  130 143 129 142  (no-eol)
 
 A write of standard output or standard error that a signal breaks off
 (EINTR, made here by strace on the line of measure 2, or on the section's
