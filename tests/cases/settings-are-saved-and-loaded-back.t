@@ -12,6 +12,13 @@ command asks for its value.
   Settings Loaded|-------------------------|rate: 44100	bits: 16	device: cap|meter: 3	meas: 7	atime: 2.3|Hz: 80.50	save: out.wav	tmap: tmap.txt|-------------------------|ready
   {menu tempo=97.3 Hz=80.5 meter=3 atime=2.3 device=cap meas=7 save=out.wav}
 
+Started with standard input closed (from a job with no terminal), the
+program still loads tiklora.txt, whose descriptor is then 0, and ends at
+the end of its input with status 2.
+
+  $ tikvane <&- > out; echo "[$?] $(grep -c 'Settings Loaded' out)"
+  [2] 1
+
 The file is read as words: a known key takes the rest of its line as its
 value. `show` prints the loaded values and the tempo of the menu.
 
