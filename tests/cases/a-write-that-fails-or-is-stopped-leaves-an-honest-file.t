@@ -52,6 +52,15 @@ the same stop, not a failure: the file keeps the first write's samples.
   >   echo "[$?] $(grep -h -e stopped -e Saved -e ^tempo out tiklora.txt | paste -sd ' ') $(honest click.wav) $(wc -c < click.wav)"; rm tiklora.txt
   [2] Writing stopped: click.wav holds the whole samples written. Saved Settings tempo	90.00 honest 11289644
 
+A Ctrl-C that comes while w or rtm fails to make its file (strace makes
+the open fail and sends SIGINT) adds no word of a stopped write, for no
+file was written; the menu comes back.
+
+  $ for command in w rtm; do printf "1\n2\n$command\ns\nx\n" | traced -o /dev/null -P click.wav -e inject=openat:error=EACCES:signal=SIGINT env --default-signal tikvane 2>&1 |
+  >   grep -e Could -e stopped -e Saved | paste -sd ' '; rm tiklora.txt; done
+  Could not create 'click.wav': Permission denied Saved Settings
+  Could not create 'click.wav': Permission denied Saved Settings
+
 An output file that cannot be made (here for w a track of no measures;
 in a folder that does not exist,
 where a folder has its name, or where a FIFO has it, which w, rtm and +
