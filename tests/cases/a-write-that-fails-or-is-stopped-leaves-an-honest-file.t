@@ -71,3 +71,12 @@ leaves the tempo alone then: here the t 70 before it, saved by s).
   $ mkdir take.wav; mkfifo fifo; printf '1\n2\nm 0\nn no/such/take.wav\nw\nrtm\nn take.wav\nw\nn fifo\nt 70\nw\nrtm\n+\ns\nx\n' | timeout 5 tikvane | grep -e Could -e Can | uniq -c | paste -sd '|'; grep -e tempo -e save tiklora.txt | paste -sd ' '
         2 Could not create 'no/such/take.wav': No such file or directory|      1 Could not create 'take.wav': Is a directory|      2 Could not create 'fifo': it is not a regular file|      1 Can't add to fifo: it is not a regular file
   tempo	70.00 save	fifo
+
+A name that becomes a FIFO between the program's look at it and the open
+(strace holds the program for a second after the look while the file is
+replaced) is refused all the same: the open does not wait, and the open
+file is looked at again.
+
+  $ rm tiklora.txt; cp before.wav click.wav; { sleep 0.5; rm click.wav; mkfifo click.wav; } &
+  >   printf '1\n2\n+\nx\n' | traced -o /dev/null -P click.wav -e inject=/stat:delay_exit=1000000:when=1 tikvane 2>&1 | grep -e Can -e Could; wait
+  Can't add to click.wav: it is not a regular file
