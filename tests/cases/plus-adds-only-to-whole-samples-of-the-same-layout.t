@@ -46,14 +46,16 @@ short to hold its subformat (0 bytes).
 
 A file whose data does not end on a whole sample (a write cut short by a
 crash), whose header states more data than it holds, or whose data chunk
-does not end the file (another program's LIST chunk after it): samples
+does not end the file (another program's LIST chunk after it, also after
+odd data and its pad byte): samples
 added to it would land off the sample grid or inside that chunk and sound
 as noise.
 
-  $ for more in '7 7' '9 6' '6 40'; do set -- $more; { wav 1 44100 24 $1; head -c $2 /dev/zero; } | add; done
+  $ for more in '7 7' '9 6' '6 40' '9 50'; do set -- $more; { wav 1 44100 24 $1; head -c $2 /dev/zero; } | add; done
   Can't add to t.wav: its 7 data bytes end in a partial sample. untouched
   Can't add to t.wav: its header states 9 data bytes, but it holds 6. untouched
   Can't add to t.wav: its data chunk ends 34 bytes before the end of the file. untouched
+  Can't add to t.wav: its data chunk ends 41 bytes before the end of the file. untouched
 
 Files as other programs write them: sox writes 24-bit samples as
 WAVE_FORMAT_EXTENSIBLE with a fact chunk, its data at 72, and after an odd
