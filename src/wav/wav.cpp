@@ -70,6 +70,54 @@ WaveWalk walk_file(FILE* f, WaveChunks* found, int64_t* length, int* error)
     return walk;
 }
 
+// The header fields that state a file's sizes, where they lie and their
+// bytes: the data size, the RIFF chunk size and, when the file has a "fact"
+// chunk (and a block align to count by), its sample count.
+struct SizeFields {
+    int64_t at[3];
+    uint8_t bytes[3][sizeof(uint32_t)];
+    int count;
+};
+
+// The fields of the walked file `w` as they are to state `dataBytes` of data.
+SizeFields fields_for(const WaveChunks& w, int64_t dataBytes)
+{
+    SizeFields f{{w.dataAt + 4, 4, w.factAt}, {}, w.factAt >= 0 && w.blockAlign > 0 ? 3 : 2};
+    Decon4(dataBytes, f.bytes[0]);
+    Decon4(w.dataAt + dataBytes, f.bytes[1]);  // the file's length - 8
+    if (f.count == 3) Decon4(dataBytes / w.blockAlign, f.bytes[2]);
+    return f;
+}
+
+// Reads into `f` the bytes its fields hold; false when a read failed (errno).
+bool read_fields(int fd, SizeFields* f)
+{
+    for (int i = 0; i < f->count; i++)
+        if (pread(fd, f->bytes[i], sizeof f->bytes[i], f->at[i]) != sizeof f->bytes[i])
+            return false;
+    return true;
+}
+
+// Writes the fields; false when a write failed (errno).
+bool write_fields(int fd, const SizeFields& f)
+{
+    for (int i = 0; i < f.count; i++)
+        if (pwrite(fd, f.bytes[i], sizeof f.bytes[i], f.at[i]) != sizeof f.bytes[i])
+            return false;
+    return true;
+}
+
+// Ends a size fix-up that failed with `error`. A file an append grew is
+// first put back as it was: cut to its old length, its pad byte given back
+// and, when they were read (`before`), its fields as they stood; a file a
+// new track fills keeps what it holds, under a header that states no more.
+[[noreturn]] void fail_fix(int fd, const char* name, const AppendPlace* append,
+                           const SizeFields* before, int error)
+{
+    if (append && undo_append(fd, *append) && before) write_fields(fd, *before);
+    fail_file(name, error);
+}
+
 // Prints the printf-style reason `+` refuses a file and returns false.
 __attribute__((format(printf, 1, 2))) bool refuse(const char* fmt, ...)
 {
@@ -83,7 +131,7 @@ __attribute__((format(printf, 1, 2))) bool refuse(const char* fmt, ...)
 // The checks of can_append_to() on the open file; returns false having
 // said why.
 bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits, double more,
-                int64_t* appendAt)
+                AppendPlace* place)
 {
     WaveChunks w;
     int64_t length = 0;
@@ -121,7 +169,11 @@ bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits, double m
         return refuse("Can't add to %s: its %lld data bytes end in a partial sample.\n", name,
                       static_cast<long long>(stated));
     if (!fits_in_header("add to", name, static_cast<double>(stated) + more, w.dataAt)) return false;
-    *appendAt = w.dataAt + 8 + stated;
+    const int64_t at = w.dataAt + 8 + stated;
+    uint8_t pad = 0;
+    if (padded && pread(fileno(f), &pad, 1, at) != 1)
+        return refuse("Can't add to %s: %s\n", name, std::strerror(errno));
+    *place = AppendPlace{at, padded ? pad : -1};
     return true;
 }
 
@@ -164,11 +216,9 @@ void Decon4(int64_t value, uint8_t* out)
 
 bool write_sizes(int fd, int64_t tag, int64_t length)
 {
-    uint8_t size[sizeof(uint32_t)];
-    Decon4(length - (tag + 8), size);
-    if (pwrite(fd, size, sizeof size, tag + 4) != sizeof size) return false;
-    Decon4(length - 8, size);
-    return pwrite(fd, size, sizeof size, 4) == sizeof size;
+    WaveChunks w;
+    w.dataAt = tag;
+    return write_fields(fd, fields_for(w, length - (tag + 8)));
 }
 
 bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples)
@@ -194,35 +244,39 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
     return true;
 }
 
-int64_t FIX_SIZE(const char* name)
+bool undo_append(int fd, const AppendPlace& place)
+{
+    const uint8_t pad = static_cast<uint8_t>(place.padByte);
+    return ftruncate(fd, place.at) == 0 &&
+           (place.padByte < 0 || pwrite(fd, &pad, 1, place.at) == 1);
+}
+
+int64_t FIX_SIZE(const char* name, const AppendPlace* append)
 {
     FILE* f = open_regular(name, "rb+");
     if (!f) fail_file(name, errno);
+    const int fd = fileno(f);
     WaveChunks w;
     int64_t length = 0;
     int error;
     if (walk_file(f, &w, &length, &error) == waveNoData) {
-        if (error != 0) fail_file(name, error);
+        if (error != 0) fail_fix(fd, name, append, nullptr, error);
         die(2, "Can't find data block in wave file!\n");
     }
-    if (!write_sizes(fileno(f), w.dataAt, length)) fail_file(name, errno);
-    const int64_t dataSize = length - (w.dataAt + 8);
-    if (w.factAt >= 0 && w.blockAlign > 0) {
-        uint8_t count[sizeof(uint32_t)];
-        Decon4(dataSize / w.blockAlign, count);
-        if (pwrite(fileno(f), count, sizeof count, w.factAt) != sizeof count)
-            fail_file(name, errno);
-    }
+    const int64_t dataBytes = length - (w.dataAt + 8);
+    SizeFields before = fields_for(w, dataBytes);
+    if (!read_fields(fd, &before)) fail_fix(fd, name, append, nullptr, errno);
+    if (!write_fields(fd, fields_for(w, dataBytes))) fail_fix(fd, name, append, &before, errno);
     close_file(f, name);
-    return dataSize;
+    return dataBytes;
 }
 
-bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more, int64_t* appendAt)
+bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more, AppendPlace* place)
 {
     FILE* f = open_regular(name, "rb+");
     if (!f && errno == ENOENT) return refuse("%s: The requested filename does not exist!\n", name);
     if (!f) return refuse("Can't add to %s: %s\n", name, file_error_text(errno));
-    const bool ok = appendable(f, name, rate, bits, more, appendAt);
+    const bool ok = appendable(f, name, rate, bits, more, place);
     std::fclose(f);  // nothing written; nothing to lose
     return ok;
 }

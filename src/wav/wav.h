@@ -24,6 +24,14 @@
 #include "synth/synth.h"
 #include "tempomap/tempomap.h"
 
+// Where an append begins and what its samples replace, so that it can be
+// undone: `at`, the end of the stated data, and the pad byte that followed
+// odd data there (-1: none).
+struct AppendPlace {
+    int64_t at = -1;
+    int padByte = -1;
+};
+
 // Stores the low byte of `value`, then its high byte, into out[0] and out[1].
 void Decon2(uint16_t value, uint8_t* out);
 
@@ -43,16 +51,18 @@ bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples
 // (file length - 8) and, when a "fact" chunk comes before the data, its
 // sample count (data bytes / block align); returns that data size. A file
 // that cannot be opened, read or written, or is no longer a regular file:
-// "Could not write NAME: <reason>", exit 2. No data chunk: "Can't find
+// "Could not write NAME: <reason>", exit 2; after an append (`append` not
+// null) whose fields could be read, the file is first put back as it was,
+// its fields and length as before the append. No data chunk: "Can't find
 // data block in wave file!", exit 2.
-int64_t FIX_SIZE(const char* name);
+int64_t FIX_SIZE(const char* name, const AppendPlace* append);
 
 // Writes into the existing file `name` beats at `tempo`: a whole click at
 // each beat position, silence between, until at least `count` samples are
 // written (nothing when count is below 1). They go at the end of a file
-// begun by MAKE_HEADER when `appendAt` is -1; otherwise, for an append, from
-// offset `appendAt`, the file's end or its last byte (the pad byte after
-// odd data, which the samples replace). Returns the samples written:
+// begun by MAKE_HEADER when `append` is null; otherwise from append->at,
+// the file's end or its last byte (the pad byte after odd data, which the
+// samples replace). Returns the samples written:
 // `count`, or more when the last click ran past it. Returns -1 when a stop
 // signal ended it first, the file then put in order: an append put back as
 // it was before the call, pad byte included, or else (a file begun by
@@ -62,7 +72,7 @@ int64_t FIX_SIZE(const char* name);
 // not exist!", exit 2.
 // The clicks it places are added to `*clicks`.
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                   const int8_t* clickBytes, int64_t clickLength, int64_t appendAt,
+                   const int8_t* clickBytes, int64_t clickLength, const AppendPlace* append,
                    int64_t* clicks);
 
 // `w`: a new file of `trackSamples` samples at the settings' tempo, holding

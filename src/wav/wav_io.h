@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "wav/wav.h"
+
 // The header MAKE_HEADER writes: 44 bytes, its "data" tag at 36.
 constexpr int64_t headerBytes = 44;
 constexpr int64_t dataTagAt = 36;
@@ -30,6 +32,11 @@ bool write_sizes(int fd, int64_t tag, int64_t length);
 // process through fail_file().
 void close_file(std::FILE* f, const char* name);
 
+// Puts a file that an append to `place` grew back to its length before it:
+// cuts it at place.at and gives back the pad byte. Returns false when that
+// failed (errno).
+bool undo_append(int fd, const AppendPlace& place);
+
 // Whether `name` is a file `+` can add up to `more` data bytes to with the
 // settings' `rate` and `bits`: a writable regular file (a FIFO is refused at once, not waited on), a
 // RIFF/WAVE file whose chunks, walked
@@ -38,8 +45,8 @@ void close_file(std::FILE* f, const char* name);
 // all its bits) of one channel at that rate and depth, as many bytes a
 // sample as the settings write; the data whole samples, all there, ending
 // the file or followed only by the pad byte of an odd size; and room in the
-// header for `more`. If so, sets `appendAt` to where the new samples go,
-// right after the stated data (over the pad byte). If not, prints why on
-// standard output, naming the file.
+// header for `more`. If so, sets `place` to where the new samples go,
+// right after the stated data, with the pad byte they replace. If not (or
+// the file cannot be read), prints why on standard output, naming the file.
 bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more,
-                   int64_t* appendAt);
+                   AppendPlace* place);

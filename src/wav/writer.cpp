@@ -41,43 +41,21 @@ struct Output {
     int fd;
     const char* name;
     int bytesPerSample;
-    off_t start;      // where this call's samples begin
-    bool undoOnStop;  // when stopped: put the file back as it was
-    int padByte;      // the byte cut off at `start` for them, to put back; -1: none
+    const AppendPlace* append;  // when stopped: put the file back as it was; null: keep
     iovec pieces[maxPieces];
     int count;
 };
 
-// Puts the file in order after a write that did not finish. An append that
-// is to be undone is cut back to where it began and gets back a pad byte
-// its samples replaced, which leaves the file as it was; otherwise the
-// file, begun by MAKE_HEADER, keeps its whole samples and its header states
-// them. Returns false when that failed (errno).
+// Puts the file in order after a write that did not finish: an append is
+// undone, which leaves the file as it was; a file begun by MAKE_HEADER
+// keeps its whole samples and its header states them. Returns false when
+// that failed (errno).
 bool settle(Output* out)
 {
-    off_t keep = out->start;
-    if (!out->undoOnStop) {
-        const off_t end = lseek(out->fd, 0, SEEK_END);
-        keep = end - (end - headerBytes) % out->bytesPerSample;
-    }
-    const uint8_t pad = static_cast<uint8_t>(out->padByte);
-    return ftruncate(out->fd, keep) == 0 &&
-           (out->undoOnStop || write_sizes(out->fd, dataTagAt, keep)) &&
-           (out->padByte < 0 || pwrite(out->fd, &pad, 1, keep) == 1);
-}
-
-// Before an append at `at`: when the file has a byte there, the pad byte
-// after odd data that the new samples replace, cuts it off and returns it,
-// to be put back if the append is undone; otherwise returns -1. A failure
-// leaves the file as it was and ends the process.
-int cut_pad_byte(int fd, const char* name, int64_t at)
-{
-    uint8_t pad;
-    const ssize_t got = pread(fd, &pad, 1, at);
-    if (got == -1) fail_file(name, errno);
-    if (got == 0) return -1;
-    if (ftruncate(fd, at) != 0) fail_file(name, errno);
-    return pad;
+    if (out->append) return undo_append(out->fd, *out->append);
+    const off_t end = lseek(out->fd, 0, SEEK_END);
+    const off_t keep = end - (end - headerBytes) % out->bytesPerSample;
+    return ftruncate(out->fd, keep) == 0 && write_sizes(out->fd, dataTagAt, keep);
 }
 
 // Hands the queued pieces to the file until a stop signal comes, which
@@ -189,15 +167,17 @@ void end_write(const StopHandlers* handlers, const char* name, bool done, bool u
 }  // namespace
 
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
-                   const int8_t* clickBytes, int64_t clickLength, int64_t appendAt,
+                   const int8_t* clickBytes, int64_t clickLength, const AppendPlace* append,
                    int64_t* clicks)
 {
     const float beatInterval = beat_interval(rate, tempo);
     FILE* f = open_regular(name, "rb+");
     if (!f) die(2, "The requested filename does not exist!\n");
-    const int padByte = appendAt >= 0 ? cut_pad_byte(fileno(f), name, appendAt) : -1;
+    // The pad byte after odd data makes way for the samples.
+    if (append && append->padByte >= 0 && ftruncate(fileno(f), append->at) != 0)
+        fail_file(name, errno);
     if (std::fseek(f, 0, SEEK_END) != 0) fail_file(name, errno);
-    Output out{fileno(f), name, bytes_per_sample(bits), ftello(f), appendAt >= 0, padByte, {}, 0};
+    Output out{fileno(f), name, bytes_per_sample(bits), append, {}, 0};
     const uint8_t* click = reinterpret_cast<const uint8_t*>(clickBytes);
     int64_t written = 0;
     float beatCounter = 0.0f;
@@ -240,23 +220,23 @@ void write_track(const UserSettings& s, int64_t trackSamples, const Click& click
         report_uncreatable(s.save);
     else
         written = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
-                             click.length, -1, &clicks);
-    if (written > trackSamples) FIX_SIZE(s.save);  // the last click ran past the end
+                             click.length, nullptr, &clicks);
+    if (written > trackSamples) FIX_SIZE(s.save, nullptr);  // the last click ran past the end
     end_write(&handlers, s.save, written >= 0, false);
     if (created && written >= 0) report_track(s.save, written, s.rate, "w", clicks);
 }
 
 void append_track(const UserSettings& s, int64_t trackSamples, const Click& click)
 {
-    int64_t at = 0;
-    if (!can_append_to(s.save, s.rate, s.bits, most_bytes(trackSamples, click, s.bits), &at))
+    AppendPlace place;
+    if (!can_append_to(s.save, s.rate, s.bits, most_bytes(trackSamples, click, s.bits), &place))
         return;
     StopHandlers handlers;
     catch_stops(&handlers);
     int64_t clicks = 0;
     const bool done = WRITE_FILE(s.rate, s.bits, s.tempo, trackSamples, s.save, click.bytes.data(),
-                                 click.length, at, &clicks) >= 0;
-    const int64_t dataBytes = done ? FIX_SIZE(s.save) : 0;
+                                 click.length, &place, &clicks) >= 0;
+    const int64_t dataBytes = done ? FIX_SIZE(s.save, &place) : 0;
     end_write(&handlers, s.save, done, true);
     if (done) report_track(s.save, dataBytes / bytes_per_sample(s.bits), s.rate, "+", clicks);
 }
@@ -277,7 +257,7 @@ bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& 
     for (size_t i = 0; i < map.size() && done; i++) {
         const int64_t written =
             WRITE_FILE(s.rate, s.bits, map[i].tempo, section_length(s.rate, map[i]), s.save,
-                       click.bytes.data(), click.length, -1, &clicks);
+                       click.bytes.data(), click.length, nullptr, &clicks);
         done = written >= 0;
         if (done) {
             const int number = static_cast<int>(i + 1);
@@ -285,7 +265,7 @@ bool write_tempo_map(const std::vector<TempoMapEntry>& map, const UserSettings& 
             samples += written;
         }
     }
-    if (done) FIX_SIZE(s.save);
+    if (done) FIX_SIZE(s.save, nullptr);
     end_write(&handlers, s.save, done || !created, false);
     if (done) report_track(s.save, samples, s.rate, "rtm", clicks);
     return done;

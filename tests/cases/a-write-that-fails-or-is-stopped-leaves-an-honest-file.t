@@ -18,11 +18,14 @@ byte, an X, the new samples replaced: it is put back).
 A disk that fails (EIO, made so by strace on the file) when + reads the
 file's chunks, reads its pad byte or cuts it off (ftruncate, ftruncate64
 on a 32-bit build) is reported with the system's text, and the file is
-left as it was.
+left as it was. So is one that fails once the samples are written, when
++ reads the chunks again, reads the size fields or writes the new sizes
+(the data size, the RIFF size, the fact count): the samples are taken
+back, the pad byte and every field written given back as they were.
 
-  $ for fault in pread64 pread64:when=6 /^ftruncate; do cp before.wav click.wav; printf '1\n2\n+\nx\n' |
+  $ for fault in pread64 pread64:when=6 /^ftruncate pread64:when=7 pread64:when=12 pwrite64:when=1 pwrite64:when=2 pwrite64:when=3; do cp before.wav click.wav; printf '1\n2\n+\nx\n' |
   >   traced -o /dev/null -P click.wav -e inject=$fault:error=EIO tikvane 2>&1 | grep -e Can -e Could; cmp click.wav before.wav && echo unchanged; done | paste -sd ' '
-  Can't add to click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged
+  Can't add to click.wav: Input/output error unchanged Can't add to click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged
 
 Ctrl-C (SIGINT), a kill (SIGTERM) or a closed terminal (SIGHUP) during a
 long w, + or rtm stops it the same way. After Ctrl-C the program says so,
