@@ -2,6 +2,7 @@
 // the checks made before appending to an existing file.
 #include "wav/wav.h"
 
+#include <array>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -70,40 +71,47 @@ WaveWalk walk_file(FILE* f, WaveChunks* found, int64_t* length, int* error)
     return walk;
 }
 
-// The header fields that state a file's sizes, where they lie and their
-// bytes: the data size, the RIFF chunk size and, when the file has a "fact"
-// chunk (and a block align to count by), its sample count.
-struct SizeFields {
-    int64_t at[3];
-    uint8_t bytes[3][sizeof(uint32_t)];
-    int count;
+// A header field that states a size: where it lies (-1: the file has no
+// such field) and its 4 bytes.
+struct SizeField {
+    int64_t at;
+    uint8_t bytes[sizeof(uint32_t)];
 };
 
-// The fields of the walked file `w` as they are to state `dataBytes` of data.
-SizeFields fields_for(const WaveChunks& w, int64_t dataBytes)
+// The data size, the RIFF chunk size and a "fact" chunk's sample count.
+using SizeFields = std::array<SizeField, 3>;
+
+// The fields of the walked file `w` as they are to state `dataBytes` of
+// data. Only a file `+` appended to (`append`) has its fact count counted,
+// by the block align it was checked to have: a file of our own has none.
+SizeFields fields_for(const WaveChunks& w, int64_t dataBytes, const AppendPlace* append)
 {
-    SizeFields f{{w.dataAt + 4, 4, w.factAt}, {}, w.factAt >= 0 && w.blockAlign > 0 ? 3 : 2};
-    Decon4(dataBytes, f.bytes[0]);
-    Decon4(w.dataAt + dataBytes, f.bytes[1]);  // the file's length - 8
-    if (f.count == 3) Decon4(dataBytes / w.blockAlign, f.bytes[2]);
+    SizeFields f{{{w.dataAt + 4, {}}, {4, {}}, {append ? w.factAt : -1, {}}}};
+    Decon4(dataBytes, f[0].bytes);
+    Decon4(w.dataAt + dataBytes, f[1].bytes);  // the file's length - 8
+    if (f[2].at != -1) Decon4(dataBytes / append->blockAlign, f[2].bytes);
     return f;
 }
 
 // Reads into `f` the bytes its fields hold; false when a read failed (errno).
 bool read_fields(int fd, SizeFields* f)
 {
-    for (int i = 0; i < f->count; i++)
-        if (pread(fd, f->bytes[i], sizeof f->bytes[i], f->at[i]) != sizeof f->bytes[i])
+    for (SizeField& field : *f) {
+        const size_t n = sizeof field.bytes;
+        if (field.at != -1 && pread(fd, field.bytes, n, field.at) != static_cast<ssize_t>(n))
             return false;
+    }
     return true;
 }
 
 // Writes the fields; false when a write failed (errno).
 bool write_fields(int fd, const SizeFields& f)
 {
-    for (int i = 0; i < f.count; i++)
-        if (pwrite(fd, f.bytes[i], sizeof f.bytes[i], f.at[i]) != sizeof f.bytes[i])
+    for (const SizeField& field : f) {
+        const size_t n = sizeof field.bytes;
+        if (field.at != -1 && pwrite(fd, field.bytes, n, field.at) != static_cast<ssize_t>(n))
             return false;
+    }
     return true;
 }
 
@@ -171,9 +179,9 @@ bool appendable(FILE* f, const char* name, uint32_t rate, int32_t bits, double m
     if (!fits_in_header("add to", name, static_cast<double>(stated) + more, w.dataAt)) return false;
     const int64_t at = w.dataAt + 8 + stated;
     uint8_t pad = 0;
-    if (padded && pread(fileno(f), &pad, 1, at) != 1)
+    if (padded && pread(fileno(f), &pad, sizeof pad, at) != sizeof pad)
         return refuse("Can't add to %s: %s\n", name, std::strerror(errno));
-    *place = AppendPlace{at, padded ? pad : -1};
+    *place = AppendPlace{at, padded ? pad : -1, width};
     return true;
 }
 
@@ -218,7 +226,7 @@ bool write_sizes(int fd, int64_t tag, int64_t length)
 {
     WaveChunks w;
     w.dataAt = tag;
-    return write_fields(fd, fields_for(w, length - (tag + 8)));
+    return write_fields(fd, fields_for(w, length - (tag + 8), nullptr));
 }
 
 bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples)
@@ -264,9 +272,10 @@ int64_t FIX_SIZE(const char* name, const AppendPlace* append)
         die(2, "Can't find data block in wave file!\n");
     }
     const int64_t dataBytes = length - (w.dataAt + 8);
-    SizeFields before = fields_for(w, dataBytes);
+    const SizeFields after = fields_for(w, dataBytes, append);
+    SizeFields before = after;
     if (!read_fields(fd, &before)) fail_fix(fd, name, append, nullptr, errno);
-    if (!write_fields(fd, fields_for(w, dataBytes))) fail_fix(fd, name, append, &before, errno);
+    if (!write_fields(fd, after)) fail_fix(fd, name, append, &before, errno);
     close_file(f, name);
     return dataBytes;
 }

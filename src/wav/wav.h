@@ -26,10 +26,11 @@
 
 // Where an append begins and what its samples replace, so that it can be
 // undone: `at`, the end of the stated data, and the pad byte that followed
-// odd data there (-1: none).
+// odd data there (-1: none); and the bytes of each of its samples.
 struct AppendPlace {
     int64_t at = -1;
     int padByte = -1;
+    int blockAlign = 0;
 };
 
 // Stores the low byte of `value`, then its high byte, into out[0] and out[1].
@@ -47,14 +48,14 @@ void Decon4(int64_t value, uint8_t* out);
 bool MAKE_HEADER(const char* name, uint32_t rate, uint32_t bits, int64_t samples);
 
 // Finds the data chunk by walking the file's chunks (wav/chunks.h) and
-// rewrites the data size (bytes after the size field), the RIFF chunk size
-// (file length - 8) and, when a "fact" chunk comes before the data, its
-// sample count (data bytes / block align); returns that data size. A file
-// that cannot be opened, read or written, or is no longer a regular file:
-// "Could not write NAME: <reason>", exit 2; after an append (`append` not
-// null) whose fields could be read, the file is first put back as it was,
-// its fields and length as before the append. No data chunk: "Can't find
-// data block in wave file!", exit 2.
+// rewrites the data size (bytes after the size field) and the RIFF chunk
+// size (file length - 8); after an append (`append` not null), also the
+// sample count of a "fact" chunk before the data (data bytes over the
+// block align). Returns that data size. A file that cannot be opened,
+// read or written, or is no longer a regular file: "Could not write NAME:
+// <reason>", exit 2; an append to a file that could be opened is taken
+// back first, every field already written given its old bytes. No data
+// chunk: "Can't find data block in wave file!", exit 2.
 int64_t FIX_SIZE(const char* name, const AppendPlace* append);
 
 // Writes into the existing file `name` beats at `tempo`: a whole click at

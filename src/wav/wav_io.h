@@ -38,15 +38,16 @@ void close_file(std::FILE* f, const char* name);
 bool undo_append(int fd, const AppendPlace& place);
 
 // Whether `name` is a file `+` can add up to `more` data bytes to with the
-// settings' `rate` and `bits`: a writable regular file (a FIFO is refused at once, not waited on), a
-// RIFF/WAVE file whose chunks, walked
-// by their sizes, hold a format chunk and then a data chunk; the format
-// integer PCM (plain, or extensible with a PCM subformat whose valid bits are
-// all its bits) of one channel at that rate and depth, as many bytes a
-// sample as the settings write; the data whole samples, all there, ending
-// the file or followed only by the pad byte of an odd size; and room in the
-// header for `more`. If so, sets `place` to where the new samples go,
-// right after the stated data, with the pad byte they replace. If not (or
-// the file cannot be read), prints why on standard output, naming the file.
+// settings' `rate` and `bits`: a writable regular file (a FIFO is refused
+// at once, not waited on), a RIFF/WAVE file whose chunks, walked by their
+// sizes, hold a format chunk and then a data chunk; the format integer PCM
+// (plain, or extensible with a PCM subformat whose valid bits are all its
+// bits) of one channel at that rate and depth, as many bytes a sample as
+// the settings write; the data whole samples, all there, ending the file
+// or followed only by the pad byte of an odd size; and room in the header
+// for `more`. If so, sets `place` to where the new samples go, right after
+// the stated data, with the pad byte they replace and that block align.
+// If not (or the file cannot be read), prints why on standard output,
+// naming the file.
 bool can_append_to(const char* name, uint32_t rate, int32_t bits, double more,
                    AppendPlace* place);
