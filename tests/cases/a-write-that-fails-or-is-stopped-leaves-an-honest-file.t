@@ -27,6 +27,13 @@ back, the pad byte and every field written given back as they were.
   >   traced -o /dev/null -P click.wav -e inject=$fault:error=EIO tikvane 2>&1 | grep -e Can -e Could; cmp click.wav before.wav && echo unchanged; done | paste -sd ' '
   Can't add to click.wav: Input/output error unchanged Can't add to click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged
 
+The same holds for sox's files as they are, one of an even length and one
+whose pad byte is 0, when the RIFF size cannot be written.
+
+  $ for samples in 44100 44101; do sox -r 44100 -n -b 24 -c 1 sox.wav trim 0 ${samples}s; cp sox.wav click.wav; printf '1\n2\n+\nx\n' |
+  >   traced -o /dev/null -P click.wav -e inject=pwrite64:error=EIO:when=2 tikvane 2>&1 | grep Could; cmp click.wav sox.wav && echo unchanged; done | paste -sd ' '
+  Could not write click.wav: Input/output error unchanged Could not write click.wav: Input/output error unchanged
+
 Ctrl-C (SIGINT), a kill (SIGTERM) or a closed terminal (SIGHUP) during a
 long w, + or rtm stops it the same way. After Ctrl-C the program says so,
 the menu comes back with every setting as it was and s saves them; after
