@@ -63,15 +63,14 @@ int64_t FIX_SIZE(const char* name, const AppendPlace* append);
 // written (nothing when count is below 1). They go at the end of a file
 // begun by MAKE_HEADER when `append` is null; otherwise from append->at,
 // the file's end or its last byte (the pad byte after odd data, which the
-// samples replace). Returns the samples written:
-// `count`, or more when the last click ran past it. Returns -1 when a stop
-// signal ended it first, the file then put in order: an append put back as
-// it was before the call, pad byte included, or else (a file begun by
+// samples replace). Returns the samples written: `count`, or more when the
+// last click ran past it; the clicks it places are added to `*clicks`.
+// Returns -1 when a stop signal ended it first, the file then put in
+// order: an append undone (undo_append()), or else (a file begun by
 // MAKE_HEADER) cut to whole samples with its sizes corrected. A write that
 // fails is put in order the same way, then ends the process. A file that
 // cannot be opened, or is not a regular file: "The requested filename does
 // not exist!", exit 2.
-// The clicks it places are added to `*clicks`.
 int64_t WRITE_FILE(uint32_t rate, int32_t bits, float tempo, int64_t count, const char* name,
                    const int8_t* clickBytes, int64_t clickLength, const AppendPlace* append,
                    int64_t* clicks);
