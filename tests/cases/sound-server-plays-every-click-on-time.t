@@ -36,3 +36,12 @@ offers and goes on.
 
   $ printf '768000\n2\no pulse\na\nx\n' | tikvane 2>&1 | grep -e unable -e Measure
   unable to set sample rate: pulse offers 384000 Hz, not 768000 Hz (plughw: and default devices convert)
+
+At 400 Hz a period of 1024 frames lasts 2.56 s, longer than the two
+seconds a device may take nothing: the device frees a period only as it
+plays one, and that is slow, not stopped, for the wait lies within the
+time its buffer lasts. An audition of 10.3 s plays its four periods to
+the end: all eleven measure lines, and no stop.
+
+  $ printf '400\n2\no pulse\nal 10.3\nb 1\nt 60\na\nx\n' | tikvane 2>&1 | grep -e Measure -e stopped | tail -n 2 | tr -d '\t' | paste -sd ' '
+  Measure  10 Measure  11
