@@ -15,7 +15,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 need=$top/scripts/need-packages.sh
 "$need" cmake g++ make libasound2-dev python3 sox alsa-utils groff-base man-db util-linux perl \
-  pulseaudio-utils libasound2-plugins jackd2 strace
+  pulseaudio-utils libasound2-plugins jackd2 strace python3-fusepy
 
 pipewire=(pipewire pipewire-pulse wireplumber)
 installed() { [ "$(dpkg-query -W -f='${Status}\n' "$@" 2>/dev/null | grep -c 'ok installed')" = $# ]; }

@@ -18,6 +18,18 @@ error that sums up the whole file and the clicks this command wrote.
   click.wav: 264600 samples, 0:06.000 at 44100 Hz; this + wrote 4 clicks.
   793844 793836 793800 apart: 22050 (11)
 
+A file system that takes only part of a write, as network and FUSE
+mounts may, gets the rest in the writes that follow: w and + there give
+the bytes they give on this disk (a mount that takes at most 1000 bytes
+a write, in a namespace of the case's own).
+
+  $ mkdir disk mount; printf '1\n2\nm 1\nw\n+\nx\n' > commands; tikvane < commands &> /dev/null
+  [2]
+  $ unshare -rm sh -c 'shortfs.py disk mount && cd mount && tikvane < ../commands 2>&1 > /dev/null | tail -n 1; cd .. && umount mount'
+  >   cmp click.wav disk/click.wav && echo same
+  click.wav: 176400 samples, 0:04.000 at 44100 Hz; this + wrote 4 clicks.
+  same
+
 The click is 8 harmonics of the lowest frequency, 3 periods each, the
 amplitude halving per harmonic and per period. Harmonics whose octave
 passes half the rate are dropped (172.2734 Hz keeps 8, 200 Hz 7, 5000 Hz
